@@ -10,13 +10,12 @@ bash "$root/scripts/build.sh"
 
 ctest --test-dir "$build/host" --output-on-failure
 
-export WINEPREFIX="$build/win32/wineprefix"
-run_windows_tests() {
-    # One Wine server for the whole run instead of one per test program.
+# One Wine server for the whole run instead of one per test program.
+export WINEPREFIX="$build/win32/wineprefix" WINEDEBUG=-all
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    "$1/wine-run" cmd /c exit        # creates the prefix on a first run
     wineserver -p
-    trap 'wineserver -k 2>/dev/null || true' EXIT
-    ctest --test-dir "$build/win32" --output-on-failure --timeout 600 "$@"
-}
-export -f run_windows_tests
-export build
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'run_windows_tests "$@"' _ "$@"
+    ctest --test-dir "$1" --output-on-failure --timeout 900 "${@:2}"
+    status=$?
+    wineserver -k 2>/dev/null
+    exit $status' _ "$build/win32" "$@"
