@@ -16,8 +16,10 @@ fi
 echo "No X display: running on a virtual one; see $build/screenshot.png" >&2
 export build program
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-    "$build/win32/wine-run" "$program" &
-    sleep 8
-    import -window root "$build/screenshot.png"
-    "$build/win32/wine-run" "$build/win32/tests/answerbox.exe" 20 || true
+    run() { "$build/win32/wine-run" "$@"; }
+    run cmd /c exit                       # the Wine prefix exists from here on
+    run "$program" &
+    run "$build/win32/tests/answerbox.exe" --wait 60 &&
+        import -window root "$build/screenshot.png"
+    run "$build/win32/tests/answerbox.exe" 5 || true
     wait'

@@ -1,6 +1,7 @@
 // Waits for a message box of any program, prints what it says and presses
 // its OK button: lets a script see and answer what a user would see.
-//   answerbox [seconds]
+//   answerbox [--wait] [seconds]
+// With --wait it only waits for the box to appear and leaves it open.
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +30,8 @@ BOOL CALLBACK PrintStatic(HWND child, LPARAM) {
 } // namespace
 
 int main(int argc, char** argv) {
+    bool waitOnly = argc > 1 && std::string(argv[1]) == "--wait";
+    if (waitOnly) argc--, argv++;
     int seconds = argc > 1 ? atoi(argv[1]) : 30;
     for (int waited = 0; !found && waited < seconds * 10; waited++) {
         EnumWindows(FindBox, 0);
@@ -37,6 +40,10 @@ int main(int argc, char** argv) {
     if (!found) {
         fprintf(stderr, "answerbox: no message box appeared\n");
         return 1;
+    }
+    if (waitOnly) {
+        Sleep(500);   // let it draw
+        return 0;
     }
     char caption[256] = "";
     GetWindowTextA(found, caption, sizeof caption);
