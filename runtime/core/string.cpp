@@ -8,9 +8,14 @@ namespace {
 
 constexpr uint8_t kLongLengthByte = 255;   // length byte of texts over 255 bytes
 
-// A new string of the given non-zero length whose text the caller fills in;
-// nullptr when the text block cannot be had.
-StringObject* AllocateString(uint32_t length) {
+// The text of the empty string, as a NUL-terminated and as a length-prefixed
+// text: a zero length byte followed by a 0 byte.
+const uint8_t kEmptyText[2] = {0, 0};
+
+} // namespace
+
+StringObject* NewBlankString(uint32_t length) {
+    if (length == 0) return nullptr;
     uint8_t* block = static_cast<uint8_t*>(RuntimeAlloc(length + 2, true));
     if (!block) return nullptr;
     StringObject* s = static_cast<StringObject*>(RuntimeAlloc(sizeof(StringObject)));
@@ -20,14 +25,9 @@ StringObject* AllocateString(uint32_t length) {
     return s;
 }
 
-uint8_t* TextOf(StringObject* s) { return s->block + 1; }
-
-} // namespace
-
 StringObject* NewString(const void* bytes, uint32_t length) {
-    if (length == 0) return nullptr;
-    StringObject* s = AllocateString(length);
-    if (s) memcpy(TextOf(s), bytes, length);
+    StringObject* s = NewBlankString(length);
+    if (s) memcpy(WritableBytes(s), bytes, length);
     return s;
 }
 
@@ -35,8 +35,19 @@ StringObject* NewStringFromText(const char* text) {
     return NewString(text, static_cast<uint32_t>(strlen(text)));
 }
 
+StringObject* StringPart(StringObject* s, uint32_t offset, uint32_t length) {
+    if (offset == 0 && length == StringLength(s)) return LockedString(s);
+    return NewString(StringBytes(s) + offset, length);
+}
+
+StringObject* LockedString(StringObject* s) {
+    RuntimeLockString(s);
+    return s;
+}
+
 const char* StringText(const StringObject* s) {
-    return s ? reinterpret_cast<const char*>(s->block + 1) : "";
+    return s ? reinterpret_cast<const char*>(s->block + 1)
+             : reinterpret_cast<const char*>(kEmptyText + 1);
 }
 
 extern "C" void RuntimeLockString(StringObject* s) {
@@ -65,12 +76,19 @@ asm(".text\n"
     "    popl %eax\n"
     "    ret\n");
 
+// Concatenation copies both texts: the result shares nothing with its parts.
 extern "C" StringObject* RuntimeAddString(StringObject* a, StringObject* b) {
-    if (!b) { RuntimeLockString(a); return a; }
-    if (!a) { RuntimeLockString(b); return b; }
-    StringObject* s = AllocateString(a->length + b->length);
+    if (!b) return LockedString(a);
+    if (!a) return LockedString(b);
+    StringObject* s = NewBlankString(a->length + b->length);
     if (!s) return nullptr;
-    memcpy(TextOf(s), TextOf(a), a->length);
-    memcpy(TextOf(s) + a->length, TextOf(b), b->length);
+    memcpy(WritableBytes(s), StringBytes(a), a->length);
+    memcpy(WritableBytes(s) + a->length, StringBytes(b), b->length);
     return s;
 }
+
+extern "C" const char* StringToCString(StringObject* s) { return StringText(s); }
+extern "C" const char* StringGetCString(StringObject* s) { return StringText(s); }
+
+extern "C" const uint8_t* StringToPString(StringObject* s) { return s ? s->block : kEmptyText; }
+extern "C" const uint8_t* StringGetPString(StringObject* s) { return StringToPString(s); }
