@@ -32,27 +32,26 @@ public:
 
 size_t SizeClassOf(size_t size) { return (size + 3) / 4 - 1; }
 
-void* CutFromChunk(size_t rounded, bool mayFail) {
+void* CutFromChunk(size_t rounded) {
     if (chunkRoom < rounded) {
         char* chunk = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, kChunkSize));
         if (!chunk) return nullptr;
         chunkCursor = chunk;        // the rest of the old chunk is abandoned
         chunkRoom = kChunkSize;
     }
-    (void)mayFail;
     void* block = chunkCursor;
     chunkCursor += rounded;
     chunkRoom -= rounded;
     return block;
 }
 
-void* AllocateSmall(size_t size, bool mayFail) {
+void* AllocateSmall(size_t size) {
     size_t sizeClass = SizeClassOf(size);
     if (FreeBlock* block = freeLists[sizeClass]) {
         freeLists[sizeClass] = block->next;
         return block;
     }
-    return CutFromChunk((sizeClass + 1) * 4, mayFail);
+    return CutFromChunk((sizeClass + 1) * 4);
 }
 
 [[noreturn]] void OutOfMemory() {
@@ -72,7 +71,7 @@ void* RuntimeAlloc(size_t size, bool mayFail) {
     void* block;
     {
         AllocatorLocked locked;
-        block = size <= kLargestSmallBlock ? AllocateSmall(size, mayFail)
+        block = size <= kLargestSmallBlock ? AllocateSmall(size)
                                            : HeapAlloc(GetProcessHeap(), 0, size);
         if (block) bytesHandedOut += static_cast<long>(size);
     }
@@ -118,6 +117,8 @@ void DeleteRuntimeRecord(void* record) {
     if (!record) return;
     RecordHeader* header = static_cast<RecordHeader*>(record) - 1;
     if (header->marker != kRecordMarker) {
+        // Not a live record (most likely deleted before): freeing it again
+        // would put its block on a free list twice, for two later owners.
         FailedAssertion(0, 4, "dump", 64);
         return;
     }
