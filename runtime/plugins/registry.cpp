@@ -1,9 +1,17 @@
-// The plug-in registries as the linker sees them. No plug-in has registered
-// classes, methods or properties yet (the plug-in host fills these in), and
-// the class dictionary holds no classes, so nothing is found.
+// The class lookups by name. The class dictionary holds the built-in
+// classes; no plug-in has registered controls, classes, methods or
+// properties yet (the plug-in host fills those lists in), so after the
+// dictionary nothing more is found.
 #include "registry.h"
+#include "core/objects.h"
 
-const void* FindClassForLinking(const char*, uint32_t) { return nullptr; }
+const void* FindClassForLinking(const char* name, uint32_t length) {
+    return FindBuiltinClass(name, length);
+}
+
+const void* FindClassByName(const char* name, uint32_t length) {
+    return FindBuiltinClass(name, length);
+}
 
 const void* FindPluginMethodRoutine(const void*, const char*, uint32_t, bool) { return nullptr; }
 

@@ -7,6 +7,11 @@
 // classes, then the plug-in controls (case-insensitive, the case table).
 const void* FindClassForLinking(const char* name, uint32_t length);
 
+// A class by name for everything else (the image's class references among
+// them): the class dictionary, then the plug-in controls, then the plug-in
+// classes.
+const void* FindClassByName(const char* name, uint32_t length);
+
 // A plug-in method by its declaration text: the owner's methods, or the
 // global methods when owner is null. The routine, or its assigning routine.
 const void* FindPluginMethodRoutine(const void* owner, const char* declaration, uint32_t length,

@@ -1,0 +1,42 @@
+// The FolderItem class as far as the start needs it: its fields, the path
+// flag and the path, and the destructor that releases the path. Its members
+// come with the file subsystem.
+#include "fileclasses.h"
+#include "core/objects.h"
+#include "core/string.h"
+
+namespace {
+
+struct FolderItemFields {
+    ObjectInstance header;
+    bool pathSet;
+    StringObject* path;   // owned once pathSet is on
+};
+
+ClassRecord* folderItemClass;
+
+void DestroyFolderItem(ObjectInstance* object, ClassRecord*) {
+    FolderItemFields* item = reinterpret_cast<FolderItemFields*>(object);
+    if (item->pathSet) RuntimeUnlockString(item->path);
+}
+
+} // namespace
+
+void RegisterFileClasses() {
+    if (folderItemClass) return;
+    folderItemClass = RegisterBuiltinClass("FolderItem", nullptr, sizeof(FolderItemFields), nullptr,
+                                           &DestroyFolderItem);
+}
+
+ObjectInstance* NewFolderItem() {
+    RegisterFileClasses();
+    return NewInstance(folderItemClass);
+}
+
+void SetFolderItemPath(ObjectInstance* object, StringObject* path) {
+    FolderItemFields* item = reinterpret_cast<FolderItemFields*>(object);
+    RuntimeLockString(path);
+    if (item->pathSet) RuntimeUnlockString(item->path);
+    item->path = path;
+    item->pathSet = true;
+}
