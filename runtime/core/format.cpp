@@ -8,6 +8,7 @@
 #include "numbers.h"
 #include "casetable.h"
 #include "codepage.h"
+#include "decimal.h"
 #include "numberlocale.h"
 #include "scratchtext.h"
 #include <cstdio>
@@ -112,20 +113,18 @@ void TrimFractionZeros(DigitText& digits, bool exponentForm) {
     digits.text.SetLength(length - (mantissaEnd - keep));
 }
 
+// The C conversion without a width, so the text has no leading spaces.
 void ConvertToDigits(double value, const SectionFacts& facts, DigitText& digits) {
     // Up to 309 integer digits in fixed form; mantissa and exponent otherwise.
-    uint32_t room = (facts.exponent ? 16 : 320) + facts.decimalPlaces;
-    digits.text.Reserve(room);
-    int length = snprintf(digits.text.data(), digits.text.capacity(),
-                          facts.exponent ? "%.*e" : "%.*f", facts.decimalPlaces, value);
-    uint32_t start = 0;
-    while (start < static_cast<uint32_t>(length) && digits.text.data()[start] == ' ') start++;
-    memmove(digits.text.data(), digits.text.data() + start, length - start);
-    digits.text.SetLength(length - start);
+    digits.text.Reserve((facts.exponent ? 16 : 320) + facts.decimalPlaces);
+    char* text = digits.text.data();
+    uint32_t capacity = digits.text.capacity();
+    digits.text.SetLength(facts.exponent
+        ? snprintf(text, capacity, "%.*e", facts.decimalPlaces, value)
+        : WriteFixed(value, facts.decimalPlaces, text, capacity));
     if (facts.decimalPlaces > 0) TrimFractionZeros(digits, facts.exponent);
 
-    const char* text = digits.text.data();
-    length = digits.text.length();
+    uint32_t length = digits.text.length();
     const char* e = static_cast<const char*>(memchr(text, 'e', length));
     digits.exponentAt = e ? static_cast<uint32_t>(e - text) : length;
     const char* dot = static_cast<const char*>(memchr(text, '.', digits.exponentAt));

@@ -4,11 +4,11 @@
 // the integer indefinite value.
 #include "numbers.h"
 #include "codepage.h"
+#include "decimal.h"
 #include "numberlocale.h"
 #include "scratchtext.h"
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -69,16 +69,12 @@ uint32_t DecimalNumberLength(const uint8_t* p, const uint8_t* end) {
 }
 
 // A C-locale decimal number after white space. Only the bytes that form the
-// number reach strtod, so none of its other spellings (hexadecimal, infinity)
-// is taken.
+// number are read, so none of strtod's other spellings (hexadecimal,
+// infinity) is taken.
 double DecimalValue(const uint8_t* p, const uint8_t* end) {
     while (p < end && IsSpace(*p)) p++;
     uint32_t length = DecimalNumberLength(p, end);
-    if (length == 0) return 0;
-    ScratchText<64> number;
-    number.Append(p, length);
-    number.Append('\0');
-    return strtod(number.data(), nullptr);
+    return length == 0 ? 0 : ReadDecimal(p, length);
 }
 
 double TextValue(const uint8_t* p, uint32_t length) {
@@ -106,7 +102,7 @@ uint32_t PlainNumberText(double value, char (&text)[kPlainNumberSize]) {
     double magnitude = fabs(value);
     if (magnitude != 0 && !(magnitude >= 0.00001 && magnitude <= 1000000))
         return snprintf(text, sizeof text, "%.6e", value);
-    int length = snprintf(text, sizeof text, "%.7f", value);
+    uint32_t length = WriteFixed(value, 7, text, sizeof text);
     while (text[length - 1] == '0') length--;     // the point stops this
     if (text[length - 1] == '.') length--;
     return length;
