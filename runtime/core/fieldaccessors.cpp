@@ -14,34 +14,39 @@ T** FieldAt(ObjectInstance* object, uint32_t offset) {
     return reinterpret_cast<T**>(reinterpret_cast<uint8_t*>(object) + offset);
 }
 
-} // namespace
-
-extern "C" StringObject* stringGetter(ObjectInstance* object, uint32_t offset) {
-    StringObject* value = *FieldAt<StringObject>(object, offset);
-    RuntimeLockString(value);
+// Reads a field as a new reference.
+template <typename T, typename Lock>
+T* GetField(ObjectInstance* object, uint32_t offset, Lock lock) {
+    T* value = *FieldAt<T>(object, offset);
+    lock(value);
     return value;
 }
 
 // The new value is locked before the old one is released: storing the value
 // a field already holds must not free it on the way.
-extern "C" void stringSetter(ObjectInstance* object, uint32_t offset, StringObject* value) {
-    StringObject** field = FieldAt<StringObject>(object, offset);
-    StringObject* old = *field;
-    RuntimeLockString(value);
+template <typename T, typename Lock, typename Unlock>
+void SetField(ObjectInstance* object, uint32_t offset, T* value, Lock lock, Unlock unlock) {
+    T** field = FieldAt<T>(object, offset);
+    T* old = *field;
+    lock(value);
     *field = value;
-    RuntimeUnlockString(old);
+    unlock(old);
+}
+
+} // namespace
+
+extern "C" StringObject* stringGetter(ObjectInstance* object, uint32_t offset) {
+    return GetField<StringObject>(object, offset, RuntimeLockString);
+}
+
+extern "C" void stringSetter(ObjectInstance* object, uint32_t offset, StringObject* value) {
+    SetField(object, offset, value, RuntimeLockString, RuntimeUnlockString);
 }
 
 extern "C" ObjectInstance* objGetter(ObjectInstance* object, uint32_t offset) {
-    ObjectInstance* value = *FieldAt<ObjectInstance>(object, offset);
-    LockObject(value);
-    return value;
+    return GetField<ObjectInstance>(object, offset, LockObject);
 }
 
 extern "C" void objSetter(ObjectInstance* object, uint32_t offset, ObjectInstance* value) {
-    ObjectInstance** field = FieldAt<ObjectInstance>(object, offset);
-    ObjectInstance* old = *field;
-    LockObject(value);
-    *field = value;
-    UnlockObject(old);
+    SetField(object, offset, value, LockObject, UnlockObject);
 }

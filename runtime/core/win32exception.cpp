@@ -278,8 +278,11 @@ ClassRecord* BuiltinExceptionClass(BuiltinException kind) {
     return exceptionClasses[static_cast<int>(kind)];
 }
 
-__attribute__((noinline)) void RaiseException(ObjectInstance* exception) {
-    LockObject(exception);   // the walk's own reference
+namespace {
+
+// Raises an exception whose reference the walk takes over: the raising
+// routines' frames are abandoned, so no one else could release it.
+__attribute__((noinline)) void RaiseAdoptedException(ObjectInstance* exception) {
     uint8_t* start = static_cast<uint8_t*>(__builtin_frame_address(0));
     Handler handler{};
     bool caught = WalkFrames(start, exception, Walk::Search, &handler);
@@ -292,10 +295,17 @@ __attribute__((noinline)) void RaiseException(ObjectInstance* exception) {
     ResumeInHandler(exception, handler);
 }
 
+} // namespace
+
+void RaiseException(ObjectInstance* exception) {
+    LockObject(exception);
+    RaiseAdoptedException(exception);
+    asm volatile("");
+}
+
 void RaiseNewBuiltinException(BuiltinException kind) {
-    ObjectInstance* exception = NewInstance(BuiltinExceptionClass(kind));
-    RaiseException(exception);
-    UnlockObject(exception);
+    RaiseAdoptedException(NewInstance(BuiltinExceptionClass(kind)));
+    asm volatile("");
 }
 
 void EnterAbandonableFrame(AbandonableFrame* frame) {
