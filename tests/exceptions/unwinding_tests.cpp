@@ -104,6 +104,14 @@ TEST_F(Unwinding, CatchClausesChooseByClass) {
     EXPECT_EQ(tracked.get()->refs, 1);
 }
 
+TEST_F(Unwinding, DeepRecursionOverflowsAtTheLimitThatRuntimeInitSet) {
+    const void* recurse = image["Recurse"];
+    EXPECT_EQ(Call("CatchAny", recurse, 1000, 0), 0u) << "a thousand levels fit";
+    EXPECT_EQ(Call("CatchAny", recurse, 10000000, 0), 2u);
+    ObjectRef caught(TakeCaught());
+    EXPECT_EQ(ClassNameOf(caught.get()), "stackOverflowException");
+}
+
 TEST_F(Unwinding, AnInvalidCallSiteListByteIsReportedAndTheWalkGoesOn) {
     MessageBoxWatcher watcher;
     EXPECT_EQ(Call("BadList"), 1u);
