@@ -4,6 +4,7 @@
 #include "fileclasses.h"
 #include "core/objects.h"
 #include "core/string.h"
+#include "fileentry.h"
 
 namespace {
 
@@ -39,4 +40,18 @@ void SetFolderItemPath(ObjectInstance* object, StringObject* path) {
     if (item->pathSet) RuntimeUnlockString(item->path);
     item->path = path;
     item->pathSet = true;
+}
+
+PathSpan FolderItemPath(ObjectInstance* object) {
+    FolderItemFields* item = reinterpret_cast<FolderItemFields*>(object);
+    if (!item->pathSet) {
+        StringRef folder(NewApplicationFolder());
+        SetFolderItemPath(object, folder.get());
+    }
+    return PathAsRead(item->path);
+}
+
+ClassRecord* FolderItemClass() {
+    RegisterFileClasses();
+    return folderItemClass;
 }

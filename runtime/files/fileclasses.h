@@ -1,6 +1,7 @@
 // The built-in classes of the file subsystem, and the folder item that the
 // runtime's start hands to the application's OpenDocument event.
 #pragma once
+#include "paths.h"
 
 struct ObjectInstance;
 struct StringObject;
@@ -12,3 +13,12 @@ void RegisterFileClasses();
 ObjectInstance* NewFolderItem();
 // Stores the item's path and marks it set.
 void SetFolderItemPath(ObjectInstance* item, StringObject* path);
+
+// The item's path as members read it (one trailing backslash removed). An
+// item whose path is not set yet stands for the application folder, which is
+// stored in it first. Valid while the item keeps its path.
+PathSpan FolderItemPath(ObjectInstance* item);
+
+// The class record of FolderItem (registered on first use).
+struct ClassRecord;
+ClassRecord* FolderItemClass();
