@@ -115,8 +115,10 @@ void TrimFractionZeros(DigitText& digits, bool exponentForm) {
 
 // The C conversion without a width, so the text has no leading spaces.
 void ConvertToDigits(double value, const SectionFacts& facts, DigitText& digits) {
-    // Up to 309 integer digits in fixed form; mantissa and exponent otherwise.
-    digits.text.Reserve((facts.exponent ? 16 : 320) + facts.decimalPlaces);
+    // A sign, the integer digits (up to 309), a point and the decimals; the
+    // room on the stack holds every number below 10^17 with 100 decimals.
+    uint32_t integerDigits = facts.exponent ? 7 : value < 1e17 ? 18 : 310;
+    digits.text.Reserve(integerDigits + 2 + facts.decimalPlaces);
     char* text = digits.text.data();
     uint32_t capacity = digits.text.capacity();
     digits.text.SetLength(facts.exponent

@@ -99,26 +99,33 @@ TEST(Conversions, ResultsHoldOnlyTheirOwnMemory) {
     EXPECT_EQ(before, RuntimeDebugMemoryUsed());
 }
 
-TEST_F(PointLocale, UserSeparators) {
-    EXPECT_EQ("1.5", Taken(runCStr(1.5)));
-    EXPECT_EQ("1.000000e+07", Taken(runCStr(1e7)));
+// runCStr and runCDbl in the user's separators; StringStr and StringVal
+// keep to the C locale's.
+struct UserNumbers {
+    const char* oneAndAHalf;       // 1.5
+    const char* tenMillion;        // 1e7
+    const char* grouped;           // 1234567.5 with grouping
+    double groupedByStringVal;
+};
+
+void ExpectUserNumbers(const UserNumbers& user) {
+    EXPECT_EQ(user.oneAndAHalf, Taken(runCStr(1.5)));
+    EXPECT_EQ(user.tenMillion, Taken(runCStr(1e7)));
     EXPECT_EQ("42", Taken(runCStr(42)));
-    TestString grouped("1,234,567.5");
+    EXPECT_EQ("1.5", Taken(StringStr(1.5)));
+    TestString oneAndAHalf(user.oneAndAHalf), grouped(user.grouped), hex("&H1F");
+    EXPECT_EQ(1.5, runCDbl(oneAndAHalf));
     EXPECT_EQ(1234567.5, runCDbl(grouped));
-    TestString hex("&H1F");
+    EXPECT_EQ(user.groupedByStringVal, StringVal(grouped));
     EXPECT_EQ(31, runCDbl(hex));
 }
 
+TEST_F(PointLocale, UserSeparators) {
+    ExpectUserNumbers({"1.5", "1.000000e+07", "1,234,567.5", 1});
+}
+
 TEST_F(CommaLocale, UserSeparators) {
-    EXPECT_EQ("1,5", Taken(runCStr(1.5)));
-    EXPECT_EQ("1,000000e+07", Taken(runCStr(1e7)));
-    EXPECT_EQ("1.5", Taken(StringStr(1.5)));
-    TestString grouped("1.234.567,5");
-    EXPECT_EQ(1234567.5, runCDbl(grouped));
-    EXPECT_EQ(1.234, StringVal(grouped));
-    TestString comma("1,5");
-    EXPECT_EQ(1, StringVal(comma));
-    EXPECT_EQ(1.5, runCDbl(comma));
+    ExpectUserNumbers({"1,5", "1,000000e+07", "1.234.567,5", 1.234});
 }
 
 } // namespace
