@@ -1,11 +1,13 @@
 #!/bin/bash
 # Installs everything the build, the tests and the program need on a Debian 12
 # machine: the cross compiler, Wine (32-bit), a virtual X server, ImageMagick,
-# CMake and the GoogleTest sources. Safe to run again; quiet when all is there.
+# CMake, the GoogleTest sources and the locale sources that tests compile
+# (German and Japanese) into the build tree. Safe to run again; quiet when
+# all is there.
 set -euo pipefail
 
 packages=(cmake g++ make mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
-          binutils-mingw-w64-i686 wine wine32 xvfb xauth imagemagick googletest)
+          binutils-mingw-w64-i686 wine wine32 xvfb xauth imagemagick googletest locales)
 
 missing=()
 have_i386=$(dpkg --print-foreign-architectures | grep -c '^i386$' || true)
