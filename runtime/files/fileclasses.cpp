@@ -5,6 +5,7 @@
 #include "core/objects.h"
 #include "core/string.h"
 #include "fileentry.h"
+#include "textstreams.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ void RegisterFileClasses() {
     if (folderItemClass) return;
     folderItemClass = RegisterBuiltinClass("FolderItem", nullptr, sizeof(FolderItemFields), nullptr,
                                            &DestroyFolderItem);
+    RegisterTextStreamClasses();
 }
 
 ObjectInstance* NewFolderItem() {
