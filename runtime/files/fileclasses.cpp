@@ -36,6 +36,18 @@ ObjectInstance* NewFolderItem() {
     return NewInstance(folderItemClass);
 }
 
+ObjectInstance* NewFolderItemFor(StringObject* path) {
+    if (!path) return nullptr;
+    ObjectInstance* item = NewFolderItem();
+    SetFolderItemPath(item, path);
+    return item;
+}
+
+ObjectInstance* NewFolderItemFor(PathSpan path) {
+    StringRef text(NewJoinedPath(&path, 1));
+    return NewFolderItemFor(text.get());
+}
+
 void SetFolderItemPath(ObjectInstance* object, StringObject* path) {
     FolderItemFields* item = reinterpret_cast<FolderItemFields*>(object);
     RuntimeLockString(path);

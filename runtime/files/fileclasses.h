@@ -11,6 +11,10 @@ void RegisterFileClasses();
 
 // A new FolderItem without a path.
 ObjectInstance* NewFolderItem();
+// A new FolderItem holding that path as given, with no resolution and no
+// existence check (the path is locked); nil when the path cannot be made.
+ObjectInstance* NewFolderItemFor(StringObject* path);
+ObjectInstance* NewFolderItemFor(PathSpan path);
 // Stores the item's path and marks it set.
 void SetFolderItemPath(ObjectInstance* item, StringObject* path);
 

@@ -8,16 +8,6 @@ namespace {
 
 bool IsBareDrive(PathSpan path) { return path.length == 2 && path.bytes[1] == ':'; }
 
-// Win32 wants NUL-terminated paths; paths longer than the buffer find nothing.
-bool CopyPath(PathSpan path, char* buffer, uint32_t size) {
-    if (path.length >= size) return false;
-    memcpy(buffer, path.bytes, path.length);
-    buffer[path.length] = 0;
-    return true;
-}
-
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
-
 // Whether "X:" is one of the system's logical-drive roots ("X:\", NUL-separated).
 bool IsLogicalDrive(PathSpan drive) {
     char roots[255];
@@ -30,10 +20,16 @@ bool IsLogicalDrive(PathSpan drive) {
 
 } // namespace
 
+PathText::PathText(PathSpan path) : ok(path.length < sizeof text) {
+    uint32_t length = ok ? path.length : 0;
+    memcpy(text, path.bytes, length);
+    text[length] = 0;
+}
+
 bool FindEntry(PathSpan path, WIN32_FIND_DATAA* found) {
-    char text[MAX_PATH * 2];
-    if (!CopyPath(path, text, sizeof text)) return false;
-    HANDLE search = FindFirstFileA(text, found);
+    PathText text(path);
+    if (!text.ok) return false;
+    HANDLE search = FindFirstFileA(text.text, found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     return true;

@@ -4,6 +4,14 @@
 #include "paths.h"
 #include <windows.h>
 
+// A path as Win32 wants it: NUL-terminated in a buffer of its own. A path too
+// long for the buffer is not copied (ok false), so that it names nothing.
+struct PathText {
+    explicit PathText(PathSpan path);
+    char text[MAX_PATH * 2];
+    bool ok;
+};
+
 // The directory look-up of one entry; false when it is not found.
 bool FindEntry(PathSpan path, WIN32_FIND_DATAA* found);
 

@@ -30,6 +30,20 @@ int LastBackslash(PathSpan path, uint32_t start) {
 PathSpan SpanOf(const StringObject* s) { return {StringText(s), StringLength(s)}; }
 PathSpan SpanOf(const char* text) { return {text, static_cast<uint32_t>(strlen(text))}; }
 
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
+
+bool SameIgnoringAsciiCase(PathSpan a, PathSpan b) {
+    if (a.length != b.length) return false;
+    for (uint32_t i = 0; i < a.length; i++)
+        if (AsciiUpper(a.bytes[i]) != AsciiUpper(b.bytes[i])) return false;
+    return true;
+}
+
+bool EndsIgnoringAsciiCase(PathSpan path, PathSpan suffix) {
+    if (suffix.length > path.length) return false;
+    return SameIgnoringAsciiCase(Slice(path, path.length - suffix.length, suffix.length), suffix);
+}
+
 bool IsAbsolutePath(PathSpan path) {
     return FirstColon(path) >= 0 || (path.length >= 2 && path.bytes[1] == '\\');
 }

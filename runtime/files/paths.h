@@ -43,5 +43,11 @@ StringObject* NewChildPath(PathSpan path, PathSpan name);
 // The bytes of the spans one after the other, as a new string.
 StringObject* NewJoinedPath(const PathSpan* spans, int count);
 
+// Paths and the names in them compare ignoring the case of ASCII letters only.
+char AsciiUpper(char c);
+bool SameIgnoringAsciiCase(PathSpan a, PathSpan b);
+// Whether the path ends in the suffix, ignoring ASCII case.
+bool EndsIgnoringAsciiCase(PathSpan path, PathSpan suffix);
+
 PathSpan SpanOf(const StringObject* s);
 PathSpan SpanOf(const char* text);
