@@ -54,7 +54,10 @@ void FileStream::Close() {
     handle_ = kClosed;
 }
 
-bool FileStream::AtEOF() { return Position() >= Length(); }
+bool FileStream::AtEOF() {
+    uint32_t position = Position();
+    return position >= LengthFrom(position);
+}
 
 int FileStream::Seek(int32_t offset, int origin) {
     if (!IsOpen()) return HFILE_ERROR;
@@ -71,8 +74,10 @@ uint32_t FileStream::Position() {
     return position == HFILE_ERROR ? 0 : static_cast<uint32_t>(position);
 }
 
-uint32_t FileStream::Length() {
-    uint32_t position = Position();
+uint32_t FileStream::Length() { return LengthFrom(Position()); }
+
+// The length found by a seek to the end, and back to the position.
+uint32_t FileStream::LengthFrom(uint32_t position) {
     int length = Seek(0, FILE_END);
     SetPosition(position);
     return length == HFILE_ERROR ? 0 : static_cast<uint32_t>(length);

@@ -34,5 +34,6 @@ private:
     static constexpr int kClosed = -1;
     explicit FileStream(int handle) : handle_(handle) {}
     int Seek(int32_t offset, int origin);
+    uint32_t LengthFrom(uint32_t position);   // position: where the stream stands
     int handle_;
 };

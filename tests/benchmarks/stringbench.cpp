@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+#include "benchclock.h"
 #include "core/entrytable.h"
 #include "core/numbers.h"
 #include "core/string.h"
@@ -48,14 +49,6 @@ std::vector<StringObject*> MakeLines() {
 }
 
 // ---- Measuring ---------------------------------------------------------------
-
-double Seconds() {
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / frequency.QuadPart;
-}
 
 // What a piece of work made: the strings it keeps and how many routine
 // calls it took.
