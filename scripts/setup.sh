@@ -29,12 +29,15 @@ runs_i386() {
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
 export DEBIAN_FRONTEND=noninteractive
-echo "setup: installing ${missing[*]:-i386 architecture}" >&2
 if [ "$have_i386" -eq 0 ]; then
+    echo "setup: adding the i386 architecture" >&2
     $SUDO dpkg --add-architecture i386
 fi
-$SUDO apt-get update -qq >/dev/null
+if [ "$have_i386" -eq 0 ] || [ ${#missing[@]} -gt 0 ]; then
+    $SUDO apt-get update -qq >/dev/null
+fi
 if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}" >&2
     $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
