@@ -78,7 +78,9 @@ TEST(FolderItem, ResolutionNeedsOnlyTheFolderThatWouldHoldTheEntry) {
         Text text(c.path);
         ObjectRef item(RuntimeGetFolderItem(text.get()));
         ASSERT_EQ(item.get() != nullptr, c.item) << c.path;
-        if (item.get()) EXPECT_EQ(fileExistsGetter(item.get(), 0), c.exists) << c.path;
+        if (item.get()) {
+            EXPECT_EQ(fileExistsGetter(item.get(), 0), c.exists) << c.path;
+        }
     }
 }
 
@@ -101,7 +103,9 @@ TEST(FolderItem, NamesAndParentsUpToTheDriveRoot) {
         EXPECT_EQ(NameOf(item.get()), c.name) << c.path;
         ObjectRef parent(folderParentGetter(item.get(), 0));
         ASSERT_EQ(parent.get() != nullptr, c.parent != nullptr) << c.path;
-        if (parent.get()) EXPECT_EQ(PathOf(parent.get()), c.parent) << c.path;
+        if (parent.get()) {
+            EXPECT_EQ(PathOf(parent.get()), c.parent) << c.path;
+        }
     }
 }
 

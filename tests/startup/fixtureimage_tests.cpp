@@ -4,74 +4,31 @@
 // read back through the builder's symbol map.
 #include <gtest/gtest.h>
 #include "core/image.h"
-#include "core/entrytable.h"
-#include "msgboxwatcher.h"
-#include "testfiles.h"
+#include "imagefixture.h"
 #include <cstring>
-#include <fstream>
-#include <map>
-#include <sstream>
 
 namespace {
 
-struct Symbol {
-    std::string section;
-    uint32_t offset = 0;
-};
-
-class FixtureImage {
+// A fixture of this folder: its image is fixture_<name>, its files in fixtures/<name>.
+class StartupFixture : public ImageFixture {
 public:
-    explicit FixtureImage(const std::string& name) : folder_(ProgramFolder() + "\\fixtures\\" + name) {
-        std::ifstream map(ProgramFolder() + "\\fixture_" + name + ".map");
-        std::string line;
-        while (std::getline(map, line)) {
-            std::istringstream fields(line);
-            std::string symbol;
-            Symbol where;
-            fields >> symbol >> where.section >> std::hex >> where.offset;
-            symbols_[symbol] = where;
-        }
-    }
+    explicit StartupFixture(const std::string& name) : ImageFixture("fixture_" + name, name) {}
 
-    // Runs the load sequence with the fixture's folder as working folder.
     // The fixtures show no message box; one that appears is a failure.
-    bool Load() const {
-        char previous[MAX_PATH];
-        GetCurrentDirectoryA(sizeof previous, previous);
-        SetCurrentDirectoryA(folder_.c_str());
-        MessageBoxWatcher watcher;
-        bool loaded = RunLoadSequence();
-        SetCurrentDirectoryA(previous);
-        for (const SeenMessageBox& box : watcher.Seen()) ADD_FAILURE() << "message: " << box.text;
+    bool Load() {
+        bool loaded = ImageFixture::Load();
+        for (const SeenMessageBox& box : boxes()) ADD_FAILURE() << "message: " << box.text;
         return loaded;
-    }
-
-    // The loaded address of a symbol.
-    uint8_t* operator[](const std::string& symbol) const {
-        auto found = symbols_.find(symbol);
-        if (found == symbols_.end()) {
-            ADD_FAILURE() << "no symbol " << symbol << " in the map";
-            return nullptr;
-        }
-        uint8_t* base = found->second.section == "code1" ? gImage.code1 : gImage.data1;
-        return base + found->second.offset;
-    }
-    uint32_t Address(const std::string& symbol) const {
-        return reinterpret_cast<uint32_t>((*this)[symbol]);
     }
     uint32_t WordAt(const std::string& symbol, uint32_t index = 0) const {
         uint32_t word;
         std::memcpy(&word, (*this)[symbol] + 4 * index, 4);
         return word;
     }
-
-private:
-    std::string folder_;
-    std::map<std::string, Symbol> symbols_;
 };
 
 TEST(FixtureImage, ImportsAreBoundAndTheEntryRoutineRuns) {
-    FixtureImage image("imports");
+    StartupFixture image("imports");
     ASSERT_TRUE(image.Load());
     // struct Results of the fixture, word by word
     EXPECT_EQ(image.WordAt("results", 6), 1u) << "the entry routine did not run";
@@ -94,7 +51,7 @@ TEST(FixtureImage, ALibraryNamedInTwoLetterCasesIsLoadedOnce) {
     // Loaded twice, the library would survive one release.
     HMODULE probe = GetModuleHandleA("probe.dll");
     if (!probe) {
-        ASSERT_TRUE(FixtureImage("imports").Load());
+        ASSERT_TRUE(StartupFixture("imports").Load());
         probe = GetModuleHandleA("probe.dll");
     }
     ASSERT_NE(probe, nullptr);
@@ -103,7 +60,7 @@ TEST(FixtureImage, ALibraryNamedInTwoLetterCasesIsLoadedOnce) {
 }
 
 TEST(FixtureImage, RelocationRunsAndSkipsOfAnyLength) {
-    FixtureImage image("relocations");
+    StartupFixture image("relocations");
     ASSERT_TRUE(image.Load());
     for (uint32_t i = 0; i < 600; i++)
         ASSERT_EQ(image.WordAt("dataTable", i), image.Address("target")) << "word " << i;

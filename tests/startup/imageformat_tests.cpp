@@ -5,6 +5,7 @@
 #include "core/image.h"
 #include "core/entrytable.h"
 #include "core/string.h"
+#include "imagefixture.h"
 #include "msgboxwatcher.h"
 #include "testfiles.h"
 #include <cstring>
@@ -158,11 +159,8 @@ TEST_F(ComposedImage, DeferredNamesResolveInReverseOrderOfTheirRecords) {
     ResolveDeferredLinks();
     std::vector<SeenMessageBox> boxes = watcher.Seen();
     ASSERT_EQ(boxes.size(), 2u);
-    const std::string report =
-        "Failed Assertion: 4\nPress OK to Continue\nPress Cancel to Quit.\n\nPlease report what "
-        "caused this error\nalong with the information below.\n\n RuntimeMain : ";
-    EXPECT_EQ(boxes[0].text, report + "507");
-    EXPECT_EQ(boxes[1].text, report + "456");
+    EXPECT_EQ(boxes[0].text, FailedAssertionText(4, "RuntimeMain", 507));
+    EXPECT_EQ(boxes[1].text, FailedAssertionText(4, "RuntimeMain", 456));
     EXPECT_EQ(boxes[0].caption, "");
     EXPECT_EQ(boxes[0].defaultButton, "Cancel");
     EXPECT_TRUE(boxes[0].hasIcon);
