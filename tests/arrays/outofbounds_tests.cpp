@@ -129,12 +129,7 @@ TEST_F(OutOfBounds, AFastBooleanArrayTakesItsOwnRanges) {
 }
 
 TEST(UnhandledOutOfBounds, IsShownWithTheClassNameAndEndsTheProgram) {
-    TemporaryFolder folder;
-    ASSERT_TRUE(CopyWholeFile(ProgramFolder() + "\\Tessel21.exe", folder / "Tessel21.exe"));
-    for (const char* file : {"code1.dat", "code2.dat", "data1.dat", "data2.dat"})
-        ASSERT_TRUE(CopyWholeFile(ProgramFolder() + "\\fixtures\\unhandled\\" + file, folder / file));
-
-    ProgramRun run = RunProgram(folder / "Tessel21.exe", "", folder.path());
+    ProgramRun run = RunRuntimeOnFixture("unhandled");
 
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0u);

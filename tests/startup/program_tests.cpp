@@ -9,23 +9,6 @@ namespace {
 
 std::string Built(const std::string& name) { return ProgramFolder() + "\\" + name; }
 
-// A folder holding the bare runtime and, when given, a fixture's
-// development files.
-class WorkingFolder {
-public:
-    explicit WorkingFolder(const std::string& fixture = "") {
-        CopyWholeFile(Built("Tessel21.exe"), folder_ / "Tessel21.exe");
-        if (fixture.empty()) return;
-        for (const char* file : {"code1.dat", "code2.dat", "data1.dat", "data2.dat"})
-            CopyWholeFile(Built("fixtures\\" + fixture + "\\" + file), folder_ / file);
-    }
-    std::string path() const { return folder_.path(); }
-    std::string runtime() const { return folder_ / "Tessel21.exe"; }
-
-private:
-    TemporaryFolder folder_;
-};
-
 TEST(Program, IsA32BitWindowsGuiProgram) {
     std::string bytes = ReadWholeFile(Built("Tessel21.exe"));
     ASSERT_GT(bytes.size(), 0x200u);
@@ -50,8 +33,7 @@ TEST(Program, ShippedWithAnAppendedImageRunsIt) {
 }
 
 TEST(Program, BareRuntimeReadsTheDevelopmentFilesOfItsWorkingFolder) {
-    WorkingFolder folder("greeting");
-    ProgramRun run = RunProgram(folder.runtime(), "", folder.path());
+    ProgramRun run = RunRuntimeOnFixture("greeting");
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0u);
     ASSERT_EQ(run.boxes.size(), 1u);
@@ -74,8 +56,7 @@ TEST(Program, LinkFailuresAreShownAndNothingOfTheImageRuns) {
          "found."},
     };
     for (const Case& c : cases) {
-        WorkingFolder folder(c.fixture);
-        ProgramRun run = RunProgram(folder.runtime(), "", folder.path());
+        ProgramRun run = RunRuntimeOnFixture(c.fixture);
         ASSERT_TRUE(run.finished) << c.fixture;
         EXPECT_EQ(run.exitCode, 0u) << c.fixture;
         ASSERT_EQ(run.boxes.size(), 1u) << c.fixture;
@@ -85,8 +66,7 @@ TEST(Program, LinkFailuresAreShownAndNothingOfTheImageRuns) {
 }
 
 TEST(Program, MissingDevelopmentFilesAreReported) {
-    WorkingFolder folder;
-    ProgramRun run = RunProgram(folder.runtime(), "", folder.path());
+    ProgramRun run = RunRuntimeOnFixture("");
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0u);
     ASSERT_EQ(run.boxes.size(), 1u);

@@ -36,11 +36,7 @@ TEST(FailedAssertion, CancelEndsTheProgramWithExitCodeZero) {
         {IDCANCEL, {}},
     };
     for (const Case& c : cases) {
-        TemporaryFolder folder;
-        CopyWholeFile(ProgramFolder() + "\\Tessel21.exe", folder / "Tessel21.exe");
-        for (const char* file : {"code1.dat", "code2.dat", "data1.dat", "data2.dat"})
-            CopyWholeFile(ProgramFolder() + "\\fixtures\\assertion\\" + file, folder / file);
-        ProgramRun run = RunProgram(folder / "Tessel21.exe", "", folder.path(), {c.answer, IDOK});
+        ProgramRun run = RunRuntimeOnFixture("assertion", {c.answer, IDOK});
         ASSERT_TRUE(run.finished) << c.answer;
         EXPECT_EQ(run.exitCode, 0u);
         ASSERT_EQ(run.boxes.size(), 1 + c.texts.size()) << c.answer;

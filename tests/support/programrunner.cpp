@@ -1,4 +1,5 @@
 #include "programrunner.h"
+#include "testfiles.h"
 
 ProgramRun RunProgram(const std::string& program, const std::string& arguments,
                       const std::string& workingFolder, std::initializer_list<int> answers,
@@ -29,4 +30,13 @@ ProgramRun RunProgram(const std::string& program, const std::string& arguments,
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return run;
+}
+
+ProgramRun RunRuntimeOnFixture(const std::string& fixture, std::initializer_list<int> answers) {
+    TemporaryFolder folder;
+    CopyWholeFile(ProgramFolder() + "\\Tessel21.exe", folder / "Tessel21.exe");
+    if (!fixture.empty())
+        for (const char* file : {"code1.dat", "code2.dat", "data1.dat", "data2.dat"})
+            CopyWholeFile(ProgramFolder() + "\\fixtures\\" + fixture + "\\" + file, folder / file);
+    return RunProgram(folder / "Tessel21.exe", "", folder.path(), answers);
 }

@@ -16,3 +16,9 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::string& arguments,
                       const std::string& workingFolder, std::initializer_list<int> answers = {},
                       DWORD timeoutMs = 60000);
+
+// Runs a copy of the bare runtime (the Tessel21.exe beside the test program)
+// in a fresh folder that holds the development files of the test program's
+// fixtures\<fixture> (none when fixture is empty), as a user who starts it
+// there.
+ProgramRun RunRuntimeOnFixture(const std::string& fixture, std::initializer_list<int> answers = {});
