@@ -66,7 +66,7 @@ bool Handle(RuntimeWindow* window, HWND hwnd, UINT message, WPARAM wParam, LPARA
         HandleMouseUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return true;
     case WM_MOUSEMOVE:
-        if (gUI.mdiMode || gUI.captureWindow) {
+        if (window->created && (gUI.mdiMode || gUI.captureWindow)) {
             POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ClientToScreen(hwnd, &point);
             TrackMouseAt(point);
@@ -106,6 +106,7 @@ bool Handle(RuntimeWindow* window, HWND hwnd, UINT message, WPARAM wParam, LPARA
         *result = TRUE;
         return true;
     case WM_MOUSELEAVE: {
+        if (!window->created) return true;
         POINT cursor;
         GetCursorPos(&cursor);
         TrackMouseAt(cursor);

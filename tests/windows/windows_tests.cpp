@@ -8,6 +8,7 @@
 #include "core/string.h"
 #include <gtest/gtest.h>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -172,6 +173,76 @@ TEST(Modality, ShowModalReturnsWhenTheWindowCloses) {
     closer.join();
     EXPECT_EQ(nullptr, HandleOf(modal.get()));
     EXPECT_FALSE(gUI.quit) << "the main window keeps the program running";
+}
+
+} // namespace
+
+namespace {
+
+// Presses the keys in order and releases them in reverse, as a person would.
+void PressKeys(std::initializer_list<WORD> codes) {
+    std::vector<INPUT> keys;
+    for (WORD code : codes) {
+        INPUT key{};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = code;
+        keys.push_back(key);
+    }
+    for (auto code = codes.end(); code != codes.begin();) {
+        INPUT key{};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = *--code;
+        key.ki.dwFlags = KEYEVENTF_KEYUP;
+        keys.push_back(key);
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+}
+
+COLORREF PixelAt(HWND hwnd, int x, int y) {
+    HDC dc = GetDC(hwnd);
+    COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(hwnd, dc);
+    return colour;
+}
+
+// A document window of the frame paints its background, its backdrop
+// picture at the top left, then what its Paint handler draws.
+TEST(Painting, DocumentWindowPaintsBackdropThenPaint) {
+    WindowImage image("mdi");
+    ObjectRef window(image.Create("BackdropWindow"));
+    HWND hwnd = HandleOf(window.get());
+    char className[32];
+    GetClassNameA(hwnd, className, sizeof className);
+    EXPECT_STREQ("OB_MDICHILD", className);
+    EXPECT_EQ(gUI.mdiClient, GetParent(hwnd));
+    RunLoopFor(5000, [&] { return image.Global<int>("paintCount") > 0; });
+    ASSERT_GT(image.Global<int>("paintCount"), 0);
+    int before = image.Global<int>("paintCount");
+    formRefresh(window.get());
+    EXPECT_EQ(before + 1, image.Global<int>("paintCount")) << "formRefresh paints at once";
+    EXPECT_EQ(RGB(220, 120, 200), PixelAt(hwnd, 2, 2)) << "the backdrop's top-left pixel";
+    EXPECT_EQ(RGB(40, 120, 40), PixelAt(hwnd, 40, 20)) << "the backdrop's bottom-right quarter";
+    EXPECT_EQ(RGB(0x33, 0x66, 0xCC), PixelAt(hwnd, 40, 50)) << "the Paint handler's rectangle";
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), PixelAt(hwnd, 200, 150));
+    // For the README: TESSEL_SCREENSHOT_MS keeps the Edit menu open that long.
+    char hold[16];
+    if (GetEnvironmentVariableA("TESSEL_SCREENSHOT_MS", hold, sizeof hold)) {
+        HWND frame = gUI.frame;
+        std::thread opener([frame] {
+            Sleep(500);
+            SetForegroundWindow(frame);
+            Sleep(300);
+            PressKeys({VK_MENU, 'E'});
+        });
+        std::thread closer([hold] {
+            Sleep(atoi(hold));
+            PressKeys({VK_ESCAPE});
+            PressKeys({VK_ESCAPE});
+        });
+        RunLoopFor(atoi(hold) + 1500);
+        opener.join();
+        closer.join();
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/eventloop.h"
 #include "ui/pane.h"
 #include "ui/uistate.h"
+#include "core/periodictasks.h"
 #include "core/properties.h"
 #include "core/string.h"
 #include <gtest/gtest.h>
@@ -88,13 +89,16 @@ HWND HandleOf(ObjectInstance* window) {
 }
 
 void RunLoopFor(int ms, const std::function<bool()>& done) {
+    // A periodic task makes the loop poll and wait at most a tick, so that
+    // these iterations never wait for a message that does not come.
+    PeriodicTask tick{nullptr, 1, 0, [](PeriodicTask*) {}};
+    AddPeriodicTask(&tick);
     DWORD start = GetTickCount();
     while (static_cast<int>(GetTickCount() - start) < ms && !gUI.quit) {
-        if (done && done()) return;
-        // A message to take, so that the iteration does not wait.
-        PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+        if (done && done()) break;
         RunLoopIteration();
     }
+    RemovePeriodicTask(&tick);
 }
 
 POINT ContentOrigin(HWND hwnd) {
