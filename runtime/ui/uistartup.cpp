@@ -2,12 +2,13 @@
 // fonts are not built yet, so each step does nothing; the window and control
 // subsystems fill them in.
 #include "uistartup.h"
+#include "controlclasses.h"
 
 void RegisterRuntimeWindowClasses() {}
 
 void InitRuntimeFonts() {}
 
-void RegisterUserInterfaceClasses() {}
+void RegisterUserInterfaceClasses() { RegisterControlClasses(); }
 
 void SetDefaultControlFonts() {}
 

@@ -1,0 +1,7 @@
+// Registering the control classes, base first.
+#include "controlclasses.h"
+#include "timer.h"
+
+void RegisterControlClasses() {
+    RegisterTimerClass();
+}
