@@ -6,7 +6,6 @@
 #include "timer.h"
 #include "controlevents.h"
 #include "controlfields.h"
-#include "core/properties.h"
 #include <windows.h>
 
 namespace {
@@ -114,10 +113,6 @@ void RegisterTimerClass() {
     timerClass = RegisterBuiltinClass("Timer", nullptr, sizeof(TimerFields), &ConstructTimer,
                                       &DestroyTimer);
     actionEvent = DeclareEvent(timerClass, "Action");
-    AddProperty(timerClass, "Period", PropertyType::Integer, reinterpret_cast<void*>(&timerPeriodGetter),
-                reinterpret_cast<void*>(&timerPeriodSetter));
-    AddProperty(timerClass, "Mode", PropertyType::Integer, reinterpret_cast<void*>(&timerModeGetter),
-                reinterpret_cast<void*>(&timerModeSetter));
 }
 
 ClassRecord* TimerClass() { return timerClass; }
