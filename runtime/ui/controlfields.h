@@ -1,61 +1,33 @@
-// The instance layouts of the runtime's control classes. Compiled code and
-// plug-ins rely on these offsets: a class's fields follow its superclass's,
-// each at its natural alignment. The static asserts pin the offsets that
-// others use (the static text's Text at 0x68, the plug-in data at 96 right
-// after the host's control part).
+// The instance layouts of the runtime's control classes, after the control
+// base (controlbase.h). Compiled code and plug-ins rely on these offsets: a
+// class's fields follow its superclass's, each at its natural alignment;
+// byte fields are packed. The static asserts pin them relative to the end of
+// RectControl (kRectControlSize).
 #pragma once
+#include "controlbase.h"
 #include "core/objects.h"
+#include "fonts.h"
+#include "core/string.h"
 #include <cstddef>
 #include <cstdint>
 
 struct StringObject;
-class Pane;
-
-struct ControlFields {
-    ObjectInstance header;
-    Pane* pane;                      // nil until CreatePane, and after the window closed
-    StringObject* name;
-    int32_t index;                   // kNoControlIndex outside a control array
-    int32_t tabPanelIndex;
-    void* runtimeWindow;             // the native window record that holds it
-    ObjectInstance* window;          // the Window object (property Window)
-    ObjectInstance* mouseCursor;
-    StringObject* balloonHelp;
-    StringObject* disabledBalloonHelp;
-    StringObject* helpTag;
-};
-static_assert(offsetof(ControlFields, pane) == 24 && sizeof(ControlFields) == 64, "Control");
-
-constexpr int32_t kNoControlIndex = int32_t(0x80000000u);
-
-// Bounds of windows and controls: top, left, bottom, right.
-struct Bounds16 {
-    int16_t top, left, bottom, right;
-};
-
-struct RectControlFields {
-    ControlFields control;
-    uint8_t visible;
-    uint8_t enabled;
-    uint8_t autoDeactivate;
-    uint8_t lockLeft, lockTop, lockRight, lockBottom;
-    Bounds16 bounds;                 // client coordinates of its window
-    // The runtime's own part, not properties:
-    ObjectInstance* enclosingCanvas; // the first canvas of the window around it
-    void* propertyRecord;            // its description pairs (control-array clones)
-    uint8_t mouseInside;             // the cursor is over it (MouseEnter/MouseExit)
-};
-static_assert(offsetof(RectControlFields, visible) == 64 && offsetof(RectControlFields, bounds) == 72 &&
-                  sizeof(RectControlFields) == 92,
-              "RectControl");
 
 // The font specification in the order of push buttons, check boxes and edit
-// fields; the static text keeps its own order (StaticTextFields).
-struct ButtonFontFields {
+// fields; the static text keeps its own order (StaticTextFields). Packed: a
+// check box's value follows its last byte directly.
+struct __attribute__((packed)) ButtonFontFields {
     StringObject* textFont;
     int16_t textSize;
     uint8_t bold, italic, underline;
 };
+
+static_assert(sizeof(ButtonFontFields) == 9, "a packed font specification");
+
+// The font record of such a specification.
+inline FontSpec FontSpecOf(const ButtonFontFields& font) {
+    return FontSpec{font.textFont, font.bold, font.italic, font.underline, font.textSize};
+}
 
 struct ReceiverNode {                // a linked list of object references
     ReceiverNode* next;
@@ -68,29 +40,27 @@ struct PushButtonFields {
     ObjectInstance* notificationReceiver;
     uint8_t isDefault;
     uint8_t isCancel;
-    ButtonFontFields font;
+    alignas(4) ButtonFontFields font;
     ReceiverNode* actionReceivers;
 };
-static_assert(offsetof(PushButtonFields, caption) == 92 && offsetof(PushButtonFields, font) == 104 &&
-                  offsetof(PushButtonFields, actionReceivers) == 116,
+static_assert(offsetof(PushButtonFields, font) == kRectControlSize + 12 &&
+                  offsetof(PushButtonFields, actionReceivers) == kRectControlSize + 24,
               "PushButton");
 
-// Its font specification is laid out as ButtonFontFields, but the value
-// follows its last byte directly.
 struct CheckBoxFields {
     RectControlFields rect;
     StringObject* caption;
     ObjectInstance* notificationReceiver;
-    StringObject* textFont;
-    int16_t textSize;
-    uint8_t bold, italic, underline;
+    alignas(4) ButtonFontFields font;
     uint8_t value;                   // State is the same field
     uint8_t inAction;
     ReceiverNode* dataReceivers;
     ReceiverNode* checkedReceivers;
     ReceiverNode* uncheckedReceivers;
 };
-static_assert(offsetof(CheckBoxFields, value) == 109 && sizeof(CheckBoxFields) == 124, "CheckBox");
+static_assert(offsetof(CheckBoxFields, value) == kRectControlSize + 17 &&
+                  sizeof(CheckBoxFields) == kRectControlSize + 32,
+              "CheckBox");
 
 struct StaticTextFields {
     RectControlFields rect;
@@ -105,8 +75,9 @@ struct StaticTextFields {
     StringObject* dataField;
     uint8_t mouseTracking;           // the result of the last MouseDown
 };
-static_assert(offsetof(StaticTextFields, textSize) == 100 && offsetof(StaticTextFields, text) == 0x68 &&
-                  sizeof(StaticTextFields) == 132,
+static_assert(offsetof(StaticTextFields, textSize) == kRectControlSize + 8 &&
+                  offsetof(StaticTextFields, text) == kRectControlSize + 12 &&
+                  sizeof(StaticTextFields) == kRectControlSize + 40,
               "StaticText");
 
 struct CanvasFields {
@@ -114,18 +85,18 @@ struct CanvasFields {
     ObjectInstance* backdrop;        // a Picture, nil for none
     ObjectInstance* graphics;        // cached, nil until first asked for
 };
-static_assert(sizeof(CanvasFields) == 100, "Canvas");
+static_assert(sizeof(CanvasFields) == kRectControlSize + 8, "Canvas");
 
 struct ProgressBarFields {
     RectControlFields rect;
     int32_t value;
     int32_t maximum;
 };
-static_assert(sizeof(ProgressBarFields) == 100, "ProgressBar");
+static_assert(sizeof(ProgressBarFields) == kRectControlSize + 8, "ProgressBar");
 
 struct EditFieldFields {
     RectControlFields rect;
-    ButtonFontFields font;
+    alignas(4) ButtonFontFields font;
     ObjectInstance* notificationReceiver;
     uint8_t border, multiLine, scrollBar, readOnly;
     StringObject* text;              // the text while there is no pane
@@ -142,8 +113,9 @@ struct EditFieldFields {
     StringObject* dataSource;
     StringObject* dataField;
 };
-static_assert(offsetof(EditFieldFields, notificationReceiver) == 104 &&
-                  offsetof(EditFieldFields, text) == 112 && sizeof(EditFieldFields) == 144,
+static_assert(offsetof(EditFieldFields, notificationReceiver) == kRectControlSize + 12 &&
+                  offsetof(EditFieldFields, text) == kRectControlSize + 20 &&
+                  sizeof(EditFieldFields) == kRectControlSize + 52,
               "EditField");
 
 struct TimerFields {
@@ -155,6 +127,14 @@ struct TimerFields {
     uint8_t running;
 };
 static_assert(offsetof(TimerFields, mode) == 28 && sizeof(TimerFields) == 44, "Timer");
+
+// Stores a string in a field that holds one reference to it.
+inline void StoreString(StringObject** field, StringObject* value) {
+    StringObject* old = *field;
+    RuntimeLockString(value);
+    *field = value;
+    RuntimeUnlockString(old);
+}
 
 template <typename Fields>
 Fields* FieldsOf(ObjectInstance* object) { return reinterpret_cast<Fields*>(object); }
