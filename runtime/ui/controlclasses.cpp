@@ -1,5 +1,6 @@
 // Registering the control classes, base first.
 #include "controlclasses.h"
+#include "canvas.h"
 #include "checkbox.h"
 #include "controlbase.h"
 #include "editfield.h"
@@ -15,6 +16,7 @@ void RegisterControlClasses() {
     RegisterCheckBoxClass();
     RegisterStaticTextClass();
     RegisterProgressBarClass();
+    RegisterCanvasClass();
     RegisterEditFieldClass();
     RegisterTimerClass();
 }

@@ -171,10 +171,10 @@ void pushButtonUnderlineSetter(ObjectInstance* b, uint32_t, bool v) {
     RefreshFont(b);
 }
 
-void PushButtonAddActionNotificationReceiver(ObjectInstance* b, ObjectInstance* receiver) {
+void pbAddActionNotificationReceiver(ObjectInstance* b, ObjectInstance* receiver) {
     AddReceiver(&Fields(b)->actionReceivers, receiver);
 }
-void PushButtonRemoveActionNotificationReceiver(ObjectInstance* b, ObjectInstance* receiver) {
+void pbRemoveActionNotificationReceiver(ObjectInstance* b, ObjectInstance* receiver) {
     RemoveReceiver(&Fields(b)->actionReceivers, receiver);
 }
 
@@ -197,8 +197,8 @@ void RegisterPushButtonClass() {
         {"Underline", PropertyType::Boolean, &pushButtonUnderlineGetter, &pushButtonUnderlineSetter},
     });
     AddClassMethods(pushButtonClass, {
-        {"addActionNotificationReceiver", &PushButtonAddActionNotificationReceiver},
-        {"removeActionNotificationReceiver", &PushButtonRemoveActionNotificationReceiver},
+        {"addActionNotificationReceiver", &pbAddActionNotificationReceiver},
+        {"removeActionNotificationReceiver", &pbRemoveActionNotificationReceiver},
         {"Push", &pushButtonPush},
     });
 }

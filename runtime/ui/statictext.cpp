@@ -8,7 +8,7 @@
 #include "controlevents.h"
 #include "controlfields.h"
 #include "controlshortcuts.h"
-#include "pane.h"
+#include "drawnpane.h"
 #include "statictextdrawing.h"
 
 namespace {
@@ -31,10 +31,10 @@ bool SameSpec(const FontSpec& a, const FontSpec& b) {
            lstrcmpA(StringText(a.textFont), StringText(b.textFont)) == 0;
 }
 
-class StaticTextPane : public Pane {
+class StaticTextPane : public DrawnPane {
 public:
     explicit StaticTextPane(ObjectInstance* text)
-        : Pane(text, AsControl(text)->runtimeWindow, AsRectControl(text)->bounds) {
+        : DrawnPane(text, AsControl(text)->runtimeWindow, AsRectControl(text)->bounds) {
         StaticTextFields* fields = Fields(text);
         look_ = StaticTextLook{nullptr, fields->textAlign, fields->textColor, fields->multiLine != 0,
                                true, FontSpec{}};
@@ -42,21 +42,11 @@ public:
         TakeSpec(SpecOf(fields));
     }
 
-    bool IsDrawn() override { return true; }
-
-    // The text is drawn over the window's background without filling one, so
-    // the window repaints the area first: a new text never shows over the old.
-    void Invalidate() override {
-        RECT area = {bounds_.left, bounds_.top, bounds_.right, bounds_.bottom};
-        RedrawWindow(ContentWindowOf(window_), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    }
 
     void Paint(HDC dc) override {
         if (!visible) return;
-        // Drawn panes draw in the window's client coordinates.
-        RECT area = {bounds_.left, bounds_.top, bounds_.right, bounds_.bottom};
         look_.active = enabled && active;
-        DrawStaticText(dc, area, look_);
+        DrawStaticText(dc, Area(), look_);
     }
 
     void SetText(StringObject* text) override {
@@ -99,7 +89,7 @@ public:
 
     void Close() override {
         RemoveShortcutsOf(nullptr, this);
-        Pane::Close();
+        DrawnPane::Close();
         StoreString(&look_.text, nullptr);
         StoreString(&look_.font.textFont, nullptr);
         ReleaseFont(font_);

@@ -18,7 +18,7 @@ void pushButtonTitleSetter(ObjectInstance*, uint32_t, StringObject*);
 void controlEnabledSetter(ObjectInstance*, uint32_t, bool);
 bool checkBoxValueGetter(ObjectInstance*, uint32_t);
 void checkBoxValueSetter(ObjectInstance*, uint32_t, bool);
-void PushButtonAddActionNotificationReceiver(ObjectInstance*, ObjectInstance*);
+void pbAddActionNotificationReceiver(ObjectInstance*, ObjectInstance*);
 }
 
 namespace {
@@ -156,7 +156,7 @@ TEST_F(Buttons, ActionReceiversRunBeforeTheAction) {
     receiverClass->methods[0] = MethodEntry{NewStringFromText("PerformAction"), uint32_t(&PerformAction)};
     receiverClass->methodCount = 1;
     ObjectRef receiver(NewInstance(receiverClass));
-    PushButtonAddActionNotificationReceiver(button, receiver.get());
+    pbAddActionNotificationReceiver(button, receiver.get());
     pushButtonPush(button);
     EXPECT_EQ(log, "RA");
 }

@@ -11,13 +11,30 @@ extern "C" void RuntimeInit(const uint32_t* classList);
 
 namespace {
 
-// A class list of one class reference, "Window", and no project items.
+// Project item 1: a picture of 16 x 16 red pixels, 24 bits a pixel.
+struct PictureItem {
+    uint32_t kind = 1;
+    uint32_t transparent = 0;
+    BITMAPINFOHEADER header = {sizeof(BITMAPINFOHEADER), kTestPictureSize, kTestPictureSize, 1, 24};
+    uint8_t pixels[kTestPictureSize * kTestPictureSize * 3];
+    PictureItem() {
+        for (int i = 0; i < kTestPictureSize * kTestPictureSize; i++) {
+            pixels[3 * i] = 0;            // blue
+            pixels[3 * i + 1] = 0;        // green
+            pixels[3 * i + 2] = 0xFF;     // red
+        }
+    }
+};
+
+// A class list of one class reference, "Window", and the picture.
 void StartRuntimeOnce() {
     static bool started;
     if (started) return;
     started = true;
+    static PictureItem picture;
     static uint32_t windowReference[2] = {1, reinterpret_cast<uint32_t>(NewStringFromText("Window"))};
-    static uint32_t classList[] = {1, reinterpret_cast<uint32_t>(windowReference), 0};
+    static uint32_t classList[] = {1, reinterpret_cast<uint32_t>(windowReference), 1,
+                                   reinterpret_cast<uint32_t>(&picture)};
     RuntimeInit(classList);
 }
 
@@ -139,6 +156,25 @@ void ClickAt(HWND window, int x, int y) {
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInputs(inputs, 2);
     ControlHost::Pump(300);   // no double click with the next one
+}
+
+void DragFrom(HWND window, int x, int y, int toX, int toY) {
+    POINT from = {x, y}, to = {toX, toY};
+    ClientToScreen(window, &from);
+    ClientToScreen(window, &to);
+    SetCursorPos(from.x, from.y);
+    ControlHost::Pump(30);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInputs(&input, 1);
+    SetCursorPos((from.x + to.x) / 2, (from.y + to.y) / 2);
+    ControlHost::Pump(60);
+    SetCursorPos(to.x, to.y);
+    ControlHost::Pump(60);
+    input.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInputs(&input, 1);
+    ControlHost::Pump(300);
 }
 
 void PressKey(WORD virtualKey, WORD modifier) {

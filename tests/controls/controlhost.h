@@ -7,6 +7,9 @@
 #include "ui/pane.h"
 #include <windows.h>
 
+// The host's runtime has one picture, project object 1: red, this size.
+constexpr int kTestPictureSize = 16;
+
 class ControlHost {
 public:
     ControlHost(int width, int height);
@@ -40,3 +43,5 @@ private:
 void ClickAt(HWND window, int x, int y);
 void TypeText(const char* text);
 void PressKey(WORD virtualKey, WORD modifier = 0);
+// Presses at one point, moves to another and releases there.
+void DragFrom(HWND window, int x, int y, int toX, int toY);

@@ -6,6 +6,8 @@
 #include "testclasses.h"
 #include "ui/controlclasses.h"
 #include "ui/controlfields.h"
+#include "ui/canvas.h"
+#include "ui/graphics.h"
 #include "ui/progressbar.h"
 #include "ui/shortcuts.h"
 #include "ui/statictext.h"
@@ -24,6 +26,9 @@ void controlEnabledSetter(ObjectInstance*, uint32_t, bool);
 void ControlVisibleSetter(ObjectInstance*, uint32_t, bool);
 void progressValueSetter(ObjectInstance*, uint32_t, int32_t);
 void progressMaximumSetter(ObjectInstance*, uint32_t, int32_t);
+void canvasBackdropSetter(ObjectInstance*, uint32_t, ObjectInstance*);
+ObjectInstance* canvasGraphicsGetter(ObjectInstance*, uint32_t);
+ObjectInstance* RuntimeProjectObject(int32_t);
 }
 
 namespace {
@@ -38,6 +43,18 @@ extern "C" bool OnTextMouseDown(ObjectInstance*, int x, int y) {
 }
 extern "C" void OnTextMouseDrag(ObjectInstance*, int, int) { if (log.back() != 'M') log += "M"; }
 extern "C" bool OnTextMouseUp(ObjectInstance*, int, int) { log += "U"; return false; }
+extern "C" void OnCanvasPaint(ObjectInstance*, ObjectInstance* g) {
+    log += "P";
+    graphicsForeColorSetter(g, 0, 0x0000FF);
+    RuntimeGraphicsFillRect(g, 20, 10, 8, 6);
+}
+extern "C" bool OnCanvasMouseDown(ObjectInstance*, int x, int y) {
+    log += "D" + std::to_string(x) + "," + std::to_string(y);
+    return trackPresses;
+}
+extern "C" void OnCanvasMouseUp(ObjectInstance*, int x, int y) {
+    log += "U" + std::to_string(x) + "," + std::to_string(y);
+}
 
 class DrawnControls : public ::testing::Test {
 protected:
@@ -214,6 +231,55 @@ TEST_F(DrawnControls, MaximumZeroShowsTheMovingBlock) {
     EXPECT_EQ(ProgressBlockPosition(bar), -1) << "a maximum stops the block";
     progressMaximumSetter(bar, 0, -1);
     EXPECT_EQ(ProgressBlockPosition(bar), 0);
+}
+
+TEST_F(DrawnControls, ACanvasShowsItsBackdropThenWhatItsPaintDraws) {
+    ClassRecord* painting = TestSubclass(CanvasClass(), {{"Paint", (void*)&OnCanvasPaint}});
+    ObjectInstance* canvas = host.New(painting, 30, 40, 60, 40);
+    ObjectRef picture(RuntimeProjectObject(1));
+    ASSERT_NE(picture.get(), nullptr);
+    canvasBackdropSetter(canvas, 0, picture.get());
+    host.CreatePane(canvas);
+    EXPECT_EQ(GetWindowLongA(AsControl(canvas)->pane->hwnd(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    ControlHost::Pump(100);
+    EXPECT_NE(log.find('P'), std::string::npos);
+    Surface screen(60, 40);
+    HDC window = GetDC(host.hwnd());
+    BitBlt(screen.dc(), 0, 0, 60, 40, window, 30, 40, SRCCOPY);
+    ReleaseDC(host.hwnd(), window);
+    EXPECT_EQ(screen.At(0, 0), RGB(255, 0, 0)) << "the backdrop at the top-left";
+    EXPECT_EQ(screen.At(15, 15), RGB(255, 0, 0));
+    EXPECT_EQ(screen.At(16, 16), GetSysColor(COLOR_BTNFACE)) << "in its own size";
+    EXPECT_EQ(screen.At(20, 10), RGB(0, 0, 255)) << "Paint draws in canvas coordinates";
+    EXPECT_EQ(screen.At(27, 15), RGB(0, 0, 255));
+    EXPECT_EQ(screen.At(28, 16), GetSysColor(COLOR_BTNFACE));
+
+    ObjectRef graphics(canvasGraphicsGetter(canvas, 0));
+    EXPECT_NE(graphics.get(), nullptr);
+    ObjectRef again(canvasGraphicsGetter(canvas, 0));
+    EXPECT_EQ(graphics.get(), again.get()) << "the same cached Graphics";
+}
+
+TEST_F(DrawnControls, ACanvasWithoutPaintIsTransparentAndNeedsAPaneForGraphics) {
+    ObjectInstance* canvas = host.New(CanvasClass(), 10, 10, 50, 50);
+    ObjectRef none(canvasGraphicsGetter(canvas, 0));
+    EXPECT_EQ(none.get(), nullptr);
+    host.CreatePane(canvas);
+    EXPECT_NE(GetWindowLongA(AsControl(canvas)->pane->hwnd(), GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+}
+
+TEST_F(DrawnControls, ACanvasCapturesTheMouseWhenMouseDownSaysTrue) {
+    ClassRecord* tracking = TestSubclass(CanvasClass(), {{"MouseDown", (void*)&OnCanvasMouseDown},
+                                                         {"MouseDrag", (void*)&OnTextMouseDrag},
+                                                         {"MouseUp", (void*)&OnCanvasMouseUp}});
+    ObjectInstance* canvas = host.New(tracking, 40, 40, 80, 60);
+    host.CreatePane(canvas);
+    DragFrom(host.hwnd(), 50, 50, 200, 150);
+    EXPECT_EQ(log, "D10,10") << "MouseDown False: no drag, no up";
+    log.clear();
+    trackPresses = true;
+    DragFrom(host.hwnd(), 50, 50, 200, 150);
+    EXPECT_EQ(log, "D10,10MU160,110") << "drags and the release outside the canvas still reach it";
 }
 
 } // namespace
