@@ -11,6 +11,11 @@ extern "C" void RuntimeInit(const uint32_t* classList);
 
 namespace {
 
+void AppendText(std::string& bytes, const std::string& text) {
+    bytes += char(text.size());   // lengths below 64 are one byte
+    bytes += text;
+}
+
 // Project item 1: a picture of 16 x 16 red pixels, 24 bits a pixel.
 struct PictureItem {
     uint32_t kind = 1;
@@ -26,21 +31,46 @@ struct PictureItem {
     }
 };
 
-// A class list of one class reference, "Window", and the picture.
+void AppendRecord(std::string& bytes, const char* text, const char* name) {
+    bytes += char(0);                               // kind: a normal item
+    AppendText(bytes, text);
+    AppendText(bytes, name);
+    bytes += std::string("\x80\x80\x80\x80\x10", 5);   // index 0x80000000: none
+    bytes += std::string(3, '\0');                 // command key, balloon helps
+    bytes += std::string(2, '\0');                 // unused byte, no submenu
+    bytes += char(1);                               // class index: MenuItem
+}
+
+// Project item 2: an Edit menu with the four items an edit field serves.
+const uint32_t* MenuBarItem() {
+    std::string bytes(1, char(1));                  // one menu
+    AppendRecord(bytes, "Edit", "");
+    bytes += char(4);
+    AppendRecord(bytes, "Cut", "EditCut");
+    AppendRecord(bytes, "Copy", "EditCopy");
+    AppendRecord(bytes, "Paste", "EditPaste");
+    AppendRecord(bytes, "Clear", "EditClear");
+    static uint32_t item[64];
+    item[0] = 2;
+    item[1] = uint32_t(bytes.size());
+    memcpy(&item[2], bytes.data(), bytes.size());
+    return item;
+}
+
+// A class list of the class references "Window" and "MenuItem", then the
+// picture and the menu bar.
 void StartRuntimeOnce() {
     static bool started;
     if (started) return;
     started = true;
     static PictureItem picture;
     static uint32_t windowReference[2] = {1, reinterpret_cast<uint32_t>(NewStringFromText("Window"))};
-    static uint32_t classList[] = {1, reinterpret_cast<uint32_t>(windowReference), 1,
-                                   reinterpret_cast<uint32_t>(&picture)};
+    static uint32_t menuItemReference[2] = {1, reinterpret_cast<uint32_t>(NewStringFromText("MenuItem"))};
+    static uint32_t classList[] = {2, reinterpret_cast<uint32_t>(windowReference),
+                                   reinterpret_cast<uint32_t>(menuItemReference), 2,
+                                   reinterpret_cast<uint32_t>(&picture), 0};
+    classList[5] = reinterpret_cast<uint32_t>(MenuBarItem());
     RuntimeInit(classList);
-}
-
-void AppendText(std::string& bytes, const std::string& text) {
-    bytes += char(text.size());   // lengths below 64 are one byte
-    bytes += text;
 }
 
 // A description of a visible window of class 0 with the given content size.

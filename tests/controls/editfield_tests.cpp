@@ -5,6 +5,8 @@
 #include "ui/controlclasses.h"
 #include "ui/controlfields.h"
 #include "ui/editfield.h"
+#include "ui/menucommands.h"
+#include "ui/menuitems.h"
 #include <richedit.h>
 #include <string>
 
@@ -193,6 +195,70 @@ TEST_F(EditFields, ReadOnlyFieldsTakeNoTyping) {
     Focus(field);
     TypeText("zz");
     EXPECT_EQ(Text(field), "fixed");
+}
+
+// The Edit menu's items after an EnableMenuItems cycle, as "XCVL" for Cut,
+// Copy, Paste and Clear enabled, "-" for each one gray.
+std::string EditItemsEnabled() {
+    RunEnableMenuItemsCycle();
+    std::string state;
+    const char* names[] = {"EditCut", "EditCopy", "EditPaste", "EditClear"};
+    const char marks[] = "XCVL";
+    for (int i = 0; i < 4; i++) {
+        StringRef name(NewStringFromText(names[i]));
+        ObjectRef item(RuntimeMenuReference(name.get()));
+        state += item.get() && AsMenuItem(item.get())->enabled ? marks[i] : '-';
+    }
+    return state;
+}
+
+void PutTextOnClipboard(HWND owner, const char* text) {
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    strcpy(static_cast<char*>(GlobalLock(block)), text);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+}
+
+TEST_F(EditFields, TheFocusFieldEnablesItsEditingItems) {
+    ObjectInstance* field = Field("lat 52.3");
+    host.CreatePane(field);
+    PutTextOnClipboard(host.hwnd(), "13.4");
+    Focus(field);
+    editSelStartSetter(field, 0, 0);
+    EXPECT_EQ(EditItemsEnabled(), "--V-") << "nothing selected: only Paste";
+    editSelLengthSetter(field, 0, 3);
+    EXPECT_EQ(EditItemsEnabled(), "XCVL");
+    editReadOnlySetter(field, 0, true);
+    EXPECT_EQ(EditItemsEnabled(), "-C--") << "read-only: Copy only, while text is selected";
+    editReadOnlySetter(field, 0, false);
+    editPasswordSetter(field, 0, true);
+    editSelStartSetter(field, 0, 0);
+    editSelLengthSetter(field, 0, 3);
+    EXPECT_EQ(EditItemsEnabled(), "--VL") << "password: no Cut, no Copy";
+}
+
+TEST_F(EditFields, TheFocusFieldTakesTheEditingCommands) {
+    ObjectInstance* field = Field("52.3 13.4");
+    host.CreatePane(field);
+    Focus(field);
+    editSelStartSetter(field, 0, 0);
+    editSelLengthSetter(field, 0, 5);
+    StringRef cut(NewStringFromText("EditCut")), paste(NewStringFromText("EditPaste")),
+        clear(NewStringFromText("EditClear"));
+    ObjectRef cutItem(RuntimeMenuReference(cut.get())), pasteItem(RuntimeMenuReference(paste.get())),
+        clearItem(RuntimeMenuReference(clear.get()));
+    DispatchMenuItemCommand(cutItem.get());
+    EXPECT_EQ(Text(field), "13.4");
+    editSelStartSetter(field, 0, 4);
+    DispatchMenuItemCommand(pasteItem.get());
+    EXPECT_EQ(Text(field), "13.452.3 ");
+    editSelStartSetter(field, 0, 0);
+    editSelLengthSetter(field, 0, 4);
+    DispatchMenuItemCommand(clearItem.get());
+    EXPECT_EQ(Text(field), "52.3 ");
 }
 
 } // namespace
