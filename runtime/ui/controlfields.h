@@ -79,6 +79,7 @@ static_assert(offsetof(StaticTextFields, textSize) == kRectControlSize + 8 &&
                   offsetof(StaticTextFields, text) == kRectControlSize + 12 &&
                   sizeof(StaticTextFields) == kRectControlSize + 40,
               "StaticText");
+static_assert(offsetof(StaticTextFields, text) == 0x68, "the compiler's parameter of staticCaptionSetter");
 
 struct CanvasFields {
     RectControlFields rect;
