@@ -90,6 +90,7 @@ bool CreateNativeWindow(RuntimeWindow* window) {
                                        menu, gInstance, window);
     }
     if (!window->hwnd) return false;
+    window->created = true;
     if (window->isMainWindow) gUI.mainWindow = window;
     if (kind.modal) PushModal(window->hwnd);
     return true;

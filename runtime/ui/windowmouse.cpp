@@ -112,10 +112,8 @@ void HandleMouseUp(RuntimeWindow* receiver, int x, int y) {
 void TrackMouseAt(POINT screen) {
     bool moved = screen.x != gUI.lastTrackedPoint.x || screen.y != gUI.lastTrackedPoint.y;
     gUI.lastTrackedPoint = screen;
-    if (gUI.captureWindow) {
-        if (moved) Drag(screen);
-        return;
-    }
+    // Every move while captured is a drag; the loop does not poll then.
+    if (gUI.captureWindow) return Drag(screen);
     RuntimeWindow* window = RuntimeWindowAt(screen);
     POINT point = screen;
     if (window) ScreenToClient(window->hwnd, &point);

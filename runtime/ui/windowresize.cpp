@@ -36,7 +36,7 @@ void ApplyLocks(WindowFields* w, int dx, int dy) {
 } // namespace
 
 void HandleResize(RuntimeWindow* window) {
-    if (!window->hwnd || IsIconic(window->hwnd)) return;
+    if (!window->created || IsIconic(window->hwnd)) return;
     WindowFields* w = AsWindow(window->object);
     Bounds now = NativeContentBounds(window);
     int dx = now.Width() - w->lastResize.Width();
@@ -52,7 +52,7 @@ void HandleResize(RuntimeWindow* window) {
 }
 
 void HandleMove(RuntimeWindow* window) {
-    if (!window->hwnd || IsIconic(window->hwnd)) return;
+    if (!window->created || IsIconic(window->hwnd)) return;
     WindowFields* w = AsWindow(window->object);
     Bounds now = NativeContentBounds(window);
     if (now.left == w->bounds.left && now.top == w->bounds.top) return;
