@@ -4,6 +4,7 @@
 // at each firing it runs Action once for every period that has passed since
 // the last one.
 #include "timer.h"
+#include "classbuilding.h"
 #include "controlevents.h"
 #include "controlfields.h"
 #include <windows.h>
@@ -113,6 +114,10 @@ void RegisterTimerClass() {
     timerClass = RegisterBuiltinClass("Timer", nullptr, sizeof(TimerFields), &ConstructTimer,
                                       &DestroyTimer);
     actionEvent = DeclareEvent(timerClass, "Action");
+    AddClassProperties(timerClass, {
+        {"Mode", PropertyType::Integer, &timerModeGetter, &timerModeSetter},
+        {"Period", PropertyType::Integer, &timerPeriodGetter, &timerPeriodSetter},
+    });
 }
 
 ClassRecord* TimerClass() { return timerClass; }

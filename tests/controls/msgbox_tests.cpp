@@ -1,6 +1,7 @@
 // The message box as a user meets it, read by the watcher, and URL opening
 // through the shell on a program that says it was started.
 #include <gtest/gtest.h>
+#include "controlhost.h"
 #include "msgboxwatcher.h"
 #include "settingsblock.h"
 #include "testfiles.h"
@@ -53,6 +54,14 @@ TEST(MessageBox, InFrameModeIsCaptionedWithTheApplicationName) {
     EXPECT_EQ(shown.box.caption, "Tessel 2.1");
     EXPECT_EQ(shown.box.text, "R&&D & more") << "ampersands are shown as they are";
     ResetSettings();
+}
+
+TEST(MessageBox, WithAWindowOpenTheWindowOwnsTheBox) {
+    ResetSettings();
+    ControlHost host(200, 100);
+    Shown shown = ShowMessage("File version newer than known.");
+    EXPECT_EQ(shown.owner, host.hwnd()) << "the first window of kind 0 is the dialog owner";
+    EXPECT_EQ(shown.box.caption, "Message");
 }
 
 TEST(MessageBox, AnEmptyMessageShowsAnEmptyBox) {

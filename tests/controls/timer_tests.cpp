@@ -6,6 +6,7 @@
 #include "ui/controlfields.h"
 #include "ui/msgbox.h"
 #include "ui/timer.h"
+#include "core/properties.h"
 #include <thread>
 #include <vector>
 
@@ -168,6 +169,25 @@ TEST_F(Timers, AnOverduePeriodFiresAtOnceInSingleMode) {
     DWORD set = GetTickCount();
     ASSERT_EQ(DispatchOneTimerMessage(), 1u);
     EXPECT_LT(firings[0] - set, 60u);
+}
+
+// A description's pairs are set in their stored order: Mode 1 starts the
+// default period, Period 2500 then rearms it for 2500 ms from the start.
+TEST_F(Timers, DescriptionPairsApplyInTheirStoredOrder) {
+    ObjectRef timer(NewTimer());
+    const struct {
+        const char* name;
+        const char* value;
+    } pairs[] = {{"mode", "1"}, {"PERIOD", "2500"}};
+    for (const auto& pair : pairs) {
+        StringRef name(NewStringFromText(pair.name)), value(NewStringFromText(pair.value));
+        ASSERT_TRUE(SetPropertyFromText(timer.get(), name.get(), value.get()));
+    }
+    EXPECT_EQ(timerModeGetter(timer.get(), 0), 1);
+    EXPECT_EQ(timerPeriodGetter(timer.get(), 0), 2500);
+    EXPECT_TRUE(Fields(timer.get())->running);
+    timerModeSetter(timer.get(), 0, 0);
+    EXPECT_FALSE(Fields(timer.get())->running);
 }
 
 TEST_F(Timers, DestroyingARunningTimerStopsIt) {
