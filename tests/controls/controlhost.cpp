@@ -57,24 +57,42 @@ const uint32_t* MenuBarItem() {
     return item;
 }
 
-// A class list of the class references "Window" and "MenuItem", then the
-// picture and the menu bar.
+uint32_t Word(const void* pointer) { return reinterpret_cast<uint32_t>(pointer); }
+
+const uint32_t* ClassReference(const char* name) {
+    uint32_t* entry = new uint32_t[2]{1, Word(NewStringFromText(name))};
+    return entry;
+}
+
+// A class descriptor: an anonymous subclass with one event handler.
+const uint32_t* SubclassWithHandler(int superclass, const char* event, const void* handler) {
+    return new uint32_t[15]{0, 0, 0, uint32_t(superclass), 0, 0, 0, 0,
+                            1, Word(NewStringFromText(event)), Word(handler), 0, 0, 1, 0};
+}
+
+// The host's class list (HostClass), then the picture and the menu bar.
 void StartRuntimeOnce() {
     static bool started;
     if (started) return;
     started = true;
     static PictureItem picture;
-    static uint32_t windowReference[2] = {1, reinterpret_cast<uint32_t>(NewStringFromText("Window"))};
-    static uint32_t menuItemReference[2] = {1, reinterpret_cast<uint32_t>(NewStringFromText("MenuItem"))};
-    static uint32_t classList[] = {2, reinterpret_cast<uint32_t>(windowReference),
-                                   reinterpret_cast<uint32_t>(menuItemReference), 2,
-                                   reinterpret_cast<uint32_t>(&picture), 0};
-    classList[5] = reinterpret_cast<uint32_t>(MenuBarItem());
+    const char* const builtins[] = {"Window", "MenuItem", "PushButton", "CheckBox", "StaticText",
+                                    "EditField", "ProgressBar", "Timer", "Canvas"};
+    static uint32_t classList[1 + kHostClassCount + 3];
+    classList[0] = kHostClassCount;
+    int at = 1;
+    for (const char* name : builtins) classList[at++] = Word(ClassReference(name));
+    classList[at++] = Word(SubclassWithHandler(kCheckBoxIndex, "Action", (void*)&DescribedCheckBoxAction));
+    classList[at++] = Word(SubclassWithHandler(kTimerIndex, "Action", (void*)&DescribedTimerAction));
+    classList[at++] = 2;
+    classList[at++] = Word(&picture);
+    classList[at++] = Word(MenuBarItem());
     RuntimeInit(classList);
 }
 
-// A description of a visible window of class 0 with the given content size.
-std::vector<uint8_t> WindowDescription(int width, int height) {
+// A description of a window of class 0 with the given content size and
+// controls.
+std::vector<uint8_t> WindowDescription(int width, int height, const std::vector<DescribedControl>& controls) {
     const std::pair<std::string, std::string> pairs[] = {
         {"Title", "Controls"}, {"Width", std::to_string(width)}, {"Height", std::to_string(height)},
         {"Placement", "5"},  // not moved: top-left of the screen
@@ -86,7 +104,15 @@ std::vector<uint8_t> WindowDescription(int width, int height) {
         AppendText(body, pair.first);
         AppendText(body, pair.second);
     }
-    body += char(0);                       // no controls
+    body += char(controls.size());
+    for (const DescribedControl& control : controls) {
+        body += char(control.classIndex);
+        body += char(control.pairs.size());
+        for (const auto& pair : control.pairs) {
+            AppendText(body, pair.first);
+            AppendText(body, pair.second);
+        }
+    }
     body += char(0);                       // no bindings
     std::vector<uint8_t> description(4 + body.size());
     uint32_t length = uint32_t(body.size());
@@ -97,9 +123,9 @@ std::vector<uint8_t> WindowDescription(int width, int height) {
 
 } // namespace
 
-ControlHost::ControlHost(int width, int height) {
+ControlHost::ControlHost(int width, int height, const std::vector<DescribedControl>& controls) {
     StartRuntimeOnce();
-    std::vector<uint8_t> description = WindowDescription(width, height);
+    std::vector<uint8_t> description = WindowDescription(width, height, controls);
     object_ = RuntimeCreateWindow(description.data(), nullptr);
     window_ = RuntimeWindowOf(object_);
     RuntimeShowWindow(object_);

@@ -7,12 +7,34 @@
 #include "ui/pane.h"
 #include <windows.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 // The host's runtime has one picture, project object 1: red, this size.
 constexpr int kTestPictureSize = 16;
 
+// The class indexes of the host's class list: the built-in classes, then two
+// subclasses whose Action handlers are the test's DescribedCheckBoxAction
+// and DescribedTimerAction.
+enum HostClass {
+    kWindowIndex, kMenuItemIndex, kPushButtonIndex, kCheckBoxIndex, kStaticTextIndex,
+    kEditFieldIndex, kProgressBarIndex, kTimerIndex, kCanvasIndex, kActingCheckBoxIndex,
+    kActingTimerIndex, kHostClassCount
+};
+extern "C" void DescribedCheckBoxAction(ObjectInstance* box);
+extern "C" void DescribedTimerAction(ObjectInstance* timer);
+
+// A control record of a window description: class index and pairs.
+struct DescribedControl {
+    int classIndex;
+    std::vector<std::pair<std::string, std::string>> pairs;
+};
+
 class ControlHost {
 public:
-    ControlHost(int width, int height);
+    ControlHost(int width, int height, const std::vector<DescribedControl>& controls = {});
+    ObjectInstance* windowObject() const { return object_; }
     ~ControlHost();
     ControlHost(const ControlHost&) = delete;
     ControlHost& operator=(const ControlHost&) = delete;
