@@ -19,6 +19,13 @@ void controlEnabledSetter(ObjectInstance*, uint32_t, bool);
 bool checkBoxValueGetter(ObjectInstance*, uint32_t);
 void checkBoxValueSetter(ObjectInstance*, uint32_t, bool);
 void pbAddActionNotificationReceiver(ObjectInstance*, ObjectInstance*);
+int32_t ctlPosGetter(ObjectInstance*, uint32_t);
+void ctlPosSetter(ObjectInstance*, uint32_t, int32_t);
+void ControlVisibleSetter(ObjectInstance*, uint32_t, bool);
+int32_t controlMouseXGetter(ObjectInstance*, uint32_t);
+int32_t controlMouseYGetter(ObjectInstance*, uint32_t);
+uint32_t controlMacControlHandleGetter(ObjectInstance*, uint32_t);
+ObjectInstance* controlWindowGetter(ObjectInstance*, uint32_t);
 }
 
 namespace {
@@ -218,6 +225,47 @@ TEST_F(Buttons, NoCheckBoxActionOnceTheWindowIsClosing) {
     host.window()->closing = false;
     EXPECT_EQ(log, "");
     EXPECT_TRUE(checkBoxValueGetter(box, 0));
+}
+
+TEST_F(Buttons, PositionVisibilityAndTheMouseFollowTheRectControlProperties) {
+    ObjectInstance* button = Button("Move", 10, 20);
+    EXPECT_EQ(controlMouseXGetter(button, 0), 0) << "no pane: 0";
+    EXPECT_EQ(controlMacControlHandleGetter(button, 0), 0u);
+    host.CreatePane(button);
+    ctlPosSetter(button, 0, 40);                 // Left keeps the width
+    ctlPosSetter(button, 1, 50);                 // Top keeps the height
+    ctlPosSetter(button, 2, 120);                // Width
+    ctlPosSetter(button, 3, 30);                 // Height
+    EXPECT_EQ(ctlPosGetter(button, 0), 40);
+    EXPECT_EQ(ctlPosGetter(button, 1), 50);
+    EXPECT_EQ(ctlPosGetter(button, 2), 120);
+    EXPECT_EQ(ctlPosGetter(button, 3), 30);
+    const Bounds& b = AsRectControl(button)->bounds;
+    EXPECT_EQ(b.left, 40);
+    EXPECT_EQ(b.right, 160);
+    EXPECT_EQ(b.bottom, 80);
+    RECT frame;
+    GetWindowRect(Hwnd(button), &frame);
+    POINT corner = {frame.left, frame.top};
+    ScreenToClient(host.hwnd(), &corner);
+    EXPECT_EQ(corner.x, 40);
+    EXPECT_EQ(corner.y, 50);
+    EXPECT_EQ(frame.right - frame.left, 120);
+    EXPECT_EQ(controlMacControlHandleGetter(button, 0), reinterpret_cast<uint32_t>(Hwnd(button)));
+    ObjectRef window(controlWindowGetter(button, 0));
+    EXPECT_EQ(window.get(), host.windowObject());
+
+    POINT at = {70, 65};
+    ClientToScreen(host.hwnd(), &at);
+    SetCursorPos(at.x, at.y);
+    ControlHost::Pump(50);
+    EXPECT_EQ(controlMouseXGetter(button, 0), 70) << "window content coordinates";
+    EXPECT_EQ(controlMouseYGetter(button, 0), 65);
+
+    ControlVisibleSetter(button, 0, false);
+    EXPECT_FALSE(IsWindowVisible(Hwnd(button)));
+    ControlVisibleSetter(button, 0, true);
+    EXPECT_TRUE(IsWindowVisible(Hwnd(button)));
 }
 
 } // namespace
