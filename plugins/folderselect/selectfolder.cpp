@@ -1,35 +1,20 @@
 // fsel1: the global function SelectFolder, which lets the user choose a
 // folder in the shell's folder browser and returns it as a FolderItem, or
 // nil when the user cancels.
+#include "pluginabi.h"
 #include <windows.h>
 #include <shlobj.h>
 
+using namespace plugin;
+
 namespace {
 
-using Resolver = void* (*)(const char* name);
 using FolderItemFromPathRoutine = void* (*)(const char* path);
 using RegisterRoutine = void (*)(void* definition);
 using VersionRoutine = void (*)(int version);
 
-Resolver resolver;
-
-// A runtime routine, resolved on first use and kept.
-struct CachedRoutine {
-    const char* name;
-    bool resolved;
-    void* address;
-
-    void* get() {
-        if (!resolved && resolver) {
-            address = resolver(name);
-            resolved = true;
-        }
-        return address;
-    }
-};
-
-CachedRoutine registerMethod{"PluginRegisterMethod", false, nullptr};
-CachedRoutine folderItemFromPath{"FolderItemFromPath", false, nullptr};
+RuntimeRoutine registerMethod{"PluginRegisterMethod", false, nullptr};
+RuntimeRoutine folderItemFromPath{"FolderItemFromPath", false, nullptr};
 
 // The path of an item list; false if it names no file-system folder.
 bool PathOf(LPCITEMIDLIST items, char (&path)[MAX_PATH]) {
@@ -52,7 +37,7 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM parameter, LPARAM)
 }
 
 void* FolderItemFor(const char* path) {
-    auto make = reinterpret_cast<FolderItemFromPathRoutine>(folderItemFromPath.get());
+    auto make = folderItemFromPath.as<FolderItemFromPathRoutine>();
     return make ? make(path) : nullptr;
 }
 
@@ -72,13 +57,6 @@ void* SelectFolder() {
     return result;
 }
 
-// A global method definition: routine, assigning routine, declaration.
-struct MethodDefinition {
-    void* routine;
-    void* assigningRoutine;
-    const char* declaration;
-};
-
 MethodDefinition selectFolderDefinition = {reinterpret_cast<void*>(SelectFolder), nullptr,
                                            "SelectFolder as FolderItem"};
 
@@ -87,5 +65,5 @@ MethodDefinition selectFolderDefinition = {reinterpret_cast<void*>(SelectFolder)
 extern "C" void OPALPluginMain(Resolver callbackResolver) {
     resolver = callbackResolver;
     reinterpret_cast<VersionRoutine>(resolver("RegisterPluginVersion"))(5);
-    reinterpret_cast<RegisterRoutine>(registerMethod.get())(&selectFolderDefinition);
+    registerMethod.as<RegisterRoutine>()(&selectFolderDefinition);
 }

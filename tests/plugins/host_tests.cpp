@@ -83,12 +83,15 @@ TEST(Installation, LastStoredFirstWithTheFallbackAndTheReport) {
     ASSERT_EQ(host.image.boxes().size(), 1u);
     EXPECT_EQ(host.image.boxes()[0].text, FailedAssertionText(4, "plugin", 2135));
 
-    // Newest first: tplugin was loaded after fsel1, which the system
-    // directory refused and the Windows directory took.
+    // Newest first: tplugin was loaded after fsel1 (which the system
+    // directory refused and the Windows directory took), fsel1 after apctl1.
     PluginRecord* newest = FirstPluginRecord();
     ASSERT_NE(newest, nullptr);
     ASSERT_NE(newest->next, nullptr);
-    EXPECT_EQ(newest->next->next, nullptr);
+    ASSERT_NE(newest->next->next, nullptr);
+    EXPECT_EQ(newest->next->next->next, nullptr);
+    EXPECT_STRCASEEQ(ModulePath(newest->next->next->module).c_str(),
+                     (SystemFolder() + "\\apctl1.dll").c_str());
     EXPECT_STRCASEEQ(ModulePath(newest->module).c_str(), (SystemFolder() + "\\tplugin.dll").c_str());
     EXPECT_STRCASEEQ(ModulePath(newest->next->module).c_str(),
                      (WindowsFolder() + "\\fsel1.dll").c_str());
