@@ -3,7 +3,9 @@
 #include "plugincontrols.h"
 #include "members.h"
 #include "pluginclasses.h"
+#include "pluginpane.h"
 #include "core/objects.h"
+#include "ui/controlbase.h"
 
 namespace {
 
@@ -18,11 +20,14 @@ void CallInstanceSlot(const PluginClass* control, int slot, ObjectInstance* inst
 // Called with the plug-in control's own class record, also for instances of
 // application subclasses.
 void ConstructorHook(ObjectInstance* instance, ClassRecord* cls) {
+    AsRectControl(instance)->enabled = 1;
     CallInstanceSlot(PluginClassOf(cls), kSlotConstructor, instance);
 }
 
 void DestructorHook(ObjectInstance* instance, ClassRecord* cls) {
+    DestroyPluginPane(instance);
     CallInstanceSlot(PluginClassOf(cls), kSlotDestructor, instance);
+    ForgetPaneInstance(instance);
 }
 
 // A control without a native pane is never shown.
@@ -33,7 +38,9 @@ void CreateNoPane(ObjectInstance*) {}
 void InstallControlHooks(PluginClass* control, bool withoutPane) {
     control->record->constructor = ConstructorHook;
     control->record->destructor = DestructorHook;
-    if (withoutPane) AddNamedHook(control, "CreatePane", reinterpret_cast<void*>(CreateNoPane));
+    void (*create)(ObjectInstance*) = withoutPane ? CreateNoPane : CreatePluginPane;
+    AddNamedHook(control, "CreatePane", reinterpret_cast<void*>(create));
+    AddBuiltinHandler(control->record, "CreatePane", create);
 }
 
 PluginClass* PluginControlOf(const ObjectInstance* instance) {
@@ -53,8 +60,5 @@ void* GetEventInstance(ObjectInstance* instance, const void* event) {
 }
 
 uint32_t GetEventInstancePPC(uint32_t, uint32_t) { return 0; }
-
-// Until plug-in controls have panes there is nothing to repaint.
-void OPALInvalidateControl(ObjectInstance*) {}
 
 }
