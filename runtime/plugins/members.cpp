@@ -8,6 +8,7 @@
 #include "pluginclasses.h"
 #include "pluginrecords.h"
 #include "core/objects.h"
+#include "core/properties.h"
 #include "core/string.h"
 #include "core/utility.h"
 #include <cstring>
@@ -52,6 +53,30 @@ void AddInterface(ClassRecord* cls, ClassRecord* iface) {
     InvalidateInterfaceTables();
 }
 
+PropertyType TableType(BuiltinType type) {
+    switch (type) {
+    case BuiltinType::String: return PropertyType::String;
+    case BuiltinType::Single: return PropertyType::Single;
+    case BuiltinType::Double: return PropertyType::Double;
+    case BuiltinType::Boolean: return PropertyType::Boolean;
+    case BuiltinType::Color: return PropertyType::Color;
+    case BuiltinType::Object: return PropertyType::Object;
+    default: return PropertyType::Integer;
+    }
+}
+
+// The row of the class's property table, through which window descriptions
+// set the property by name. One parameter serves both accessors there, so a
+// getter that takes another parameter than the setter is left out of it.
+void AddTableRow(PluginClass* cls, const PluginProperty* property) {
+    uint32_t getter = property->getterParameter == property->setterParameter
+                          ? reinterpret_cast<uint32_t>(property->getter) : 0;
+    PropertyDescriptor* row = AddProperty(cls->record, StringText(property->name), TableType(property->type.kind),
+                                          getter, reinterpret_cast<uint32_t>(property->setter),
+                                          property->setterParameter, property->type.cls);
+    if (row) row->flags |= property->flags;
+}
+
 void ReportMissingInterface(const ClassRecord* cls, const char* part, uint32_t length) {
     StringRef start(NewStringFromText("Couldn't find "));
     StringRef middle(NewStringFromText(" interface : "));
@@ -87,6 +112,7 @@ void RegisterProperty(PluginClass* cls, const uint32_t* definition, bool version
     property->flags = (flags & kDescriptorFlag) ? 1u : 0u;
     property->next = cls->properties;
     cls->properties = property;
+    AddTableRow(cls, property);
 }
 
 void RegisterProperties(PluginClass* cls, const uint32_t* definitions, uint32_t count, uint32_t base) {

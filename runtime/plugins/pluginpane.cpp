@@ -51,7 +51,8 @@ public:
         if (!redraw || !visible || !instance_) return;
         RectControlFields* fields = AsRectControl(control_);
         uint8_t enabled = fields->enabled;
-        if (!active) fields->enabled = 0;   // an inactive window's controls draw as disabled
+        // The controls of a window that is not the active one draw as disabled.
+        if (!active || (window_ && !window_->active)) fields->enabled = 0;
         ObjectRef graphics(NewGraphics(dc, bounds_.Width(), bounds_.Height()));
         redraw(control_, graphics.get());
         DetachGraphics(graphics.get());

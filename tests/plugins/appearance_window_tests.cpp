@@ -196,3 +196,55 @@ TEST_F(AppearanceWindow, LittleArrowsRepeatAfter400MsAndAtMostEvery15Ms) {
     ClickAt(host.hwnd(), 25, 20 + 12);                 // the down half starts at row 12
     EXPECT_EQ(seen.downs, 1);
 }
+
+namespace {
+
+bool SayYes(ObjectInstance*, int, int) { return true; }
+void CountDrag(ObjectInstance*, int, int) { seen.downs++; }
+void CountRelease(ObjectInstance*, int, int) { seen.actions++; }
+
+using MouseHandler = void (*)(ObjectInstance*);
+template <typename F>
+MouseHandler AsHandler(F f) { return reinterpret_cast<MouseHandler>(f); }
+
+} // namespace
+
+// The placard's click slot answers with MouseDown: without a handler that
+// says true the press is not tracked, so MouseDrag and MouseUp never come.
+TEST_F(AppearanceWindow, OnlyAClickThatSlot3TakesIsTracked) {
+    ControlHost host(160, 80);
+    ObjectInstance* quiet = host.New(Subclass("Placard", {{"MouseDrag", AsHandler(CountDrag)},
+                                                          {"MouseUp", AsHandler(CountRelease)}}),
+                                     10, 10, 50, 40);
+    host.CreatePane(quiet);
+    seen = Seen{};
+    DragFrom(host.hwnd(), 20, 20, 30, 30);
+    EXPECT_EQ(seen.downs, 0);
+    EXPECT_EQ(seen.actions, 0);
+
+    ObjectInstance* eager = host.New(Subclass("Placard", {{"MouseDown", AsHandler(SayYes)},
+                                                          {"MouseDrag", AsHandler(CountDrag)},
+                                                          {"MouseUp", AsHandler(CountRelease)}}),
+                                     90, 10, 50, 40);
+    host.CreatePane(eager);
+    DragFrom(host.hwnd(), 100, 20, 120, 30);
+    EXPECT_GE(seen.downs, 1);
+    EXPECT_EQ(seen.actions, 1);
+}
+
+// While its window is not the active one a control draws as disabled, and
+// reads as enabled again outside the drawing.
+TEST_F(AppearanceWindow, AnInactiveWindowsControlsDrawDisabled) {
+    ControlHost back(260, 100);
+    ObjectInstance* placard = back.New(Plugin("Placard"), 180, 40, 60, 40);
+    back.CreatePane(placard);
+    ControlHost front(80, 60);     // takes the activation; it covers only the left of back
+    ControlHost::Pump(200);
+    RedrawWindow(back.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ControlHost::Pump(200);
+    HDC dc = GetDC(back.hwnd());
+    EXPECT_EQ(GetPixel(dc, 180, 40), RGB(153, 153, 153));
+    EXPECT_EQ(GetPixel(dc, 182, 42), RGB(238, 238, 238));
+    ReleaseDC(back.hwnd(), dc);
+    EXPECT_EQ(AsRectControl(placard)->enabled, 1);
+}

@@ -231,6 +231,20 @@ TEST(PluginControls, APanelessControlLivesThroughDeferredNamesAndFiresEvents) {
     EXPECT_EQ(host.image.Data<int>("changedLevel"), 6);
 }
 
+extern "C" ObjectInstance* OPALGetControlGraphics(ObjectInstance* instance);
+extern "C" HWND GetControlHWND(ObjectInstance* instance);
+
+TEST(PluginControls, AControlWithoutAPaneGetsNone) {
+    Host();
+    ObjectRef gauge(RuntimeNewObject(0));
+    auto create = reinterpret_cast<void (*)(ObjectInstance*)>(FindNamedHook(ClassNamed("Gauge"), "CreatePane"));
+    ASSERT_NE(create, nullptr);
+    create(gauge.get());
+    EXPECT_EQ(reinterpret_cast<void**>(gauge.get())[6], nullptr);   // the pane field
+    EXPECT_EQ(OPALGetControlGraphics(gauge.get()), nullptr);
+    EXPECT_EQ(GetControlHWND(gauge.get()), nullptr);               // and no window either
+}
+
 TEST(PluginControls, TheDestructorSlotRunsWhenTheLastReferenceGoes) {
     Host();
     const PluginProperty* label = PropertyOf("Gauge", "Label");
