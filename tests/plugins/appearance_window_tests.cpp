@@ -10,6 +10,7 @@
 #include "core/utility.h"
 #include "plugins/install.h"
 #include "plugins/pluginclasses.h"
+#include "ui/shortcuts.h"
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
@@ -247,4 +248,93 @@ TEST_F(AppearanceWindow, AnInactiveWindowsControlsDrawDisabled) {
     EXPECT_EQ(GetPixel(dc, 182, 42), RGB(238, 238, 238));
     ReleaseDC(back.hwnd(), dc);
     EXPECT_EQ(AsRectControl(placard)->enabled, 1);
+}
+
+namespace {
+
+bool answerDown, answerUp;
+bool AnswerDown(ObjectInstance*, int, int) { return answerDown; }
+bool AnswerUp(ObjectInstance*, int, int) { return answerUp; }
+
+// Adds a row with the text, or a separator for null, through the methods
+// the bevel button registered.
+void AddRowTo(ObjectInstance* button, const char* text) {
+    StringRef row(text ? NewStringFromText(text) : nullptr);
+    ClassRecord* cls = button->cls;
+    while (cls && !PluginClassOf(cls)) cls = cls->superclass;
+    for (PluginMethod* m = PluginClassOf(cls)->methods; m; m = m->next) {
+        if (strcmp(StringText(m->descriptor->name), text ? "AddRow" : "AddSeparator") != 0) continue;
+        if (text) reinterpret_cast<void (*)(ObjectInstance*, StringObject*)>(m->routine)(button, row.get());
+        else reinterpret_cast<void (*)(ObjectInstance*)>(m->routine)(button);
+    }
+}
+
+// Presses Down twice and Return in the first pop-up menu that shows.
+DWORD WINAPI ChooseSecondRow(void*) {
+    for (int i = 0; i < 200 && !FindWindowA("#32768", nullptr); i++) Sleep(50);
+    Sleep(200);
+    for (WORD key : {WORD(VK_DOWN), WORD(VK_DOWN), WORD(VK_RETURN)}) {
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = key;
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+        Sleep(150);
+    }
+    return 0;
+}
+
+} // namespace
+
+// Action is left out only when MouseDown said true and then MouseUp did too.
+TEST_F(AppearanceWindow, ABevelButtonsActionAfterMouseDownAndMouseUp) {
+    ControlHost host(200, 80);
+    ObjectInstance* button = host.New(Subclass("BevelButton", {{"Action", CountAction},
+                                                                {"MouseDown", AsHandler(AnswerDown)},
+                                                                {"MouseUp", AsHandler(AnswerUp)}}),
+                                      20, 20, 80, 24);
+    host.CreatePane(button);
+    struct Case { bool down, up; int actions; } cases[] = {
+        {false, false, 1}, {false, true, 1}, {true, false, 1}, {true, true, 0}};
+    for (const Case& c : cases) {
+        seen = Seen{};
+        answerDown = c.down;
+        answerUp = c.up;
+        ClickAt(host.hwnd(), 50, 30);
+        EXPECT_EQ(seen.actions, c.actions) << c.down << c.up;
+    }
+}
+
+// The menu counts its separator: MenuValue 2 is the second row with text,
+// and choosing that row sets MenuValue to 2 and fires Action.
+TEST_F(AppearanceWindow, ABevelButtonsMenuChoosesByPosition) {
+    ControlHost host(200, 120);
+    ObjectInstance* button = host.New(Subclass("BevelButton", {{"Action", CountAction}}), 20, 20, 80, 24);
+    Set(button, "HasMenu", 1);
+    AddRowTo(button, "Alpha");
+    AddRowTo(button, nullptr);
+    AddRowTo(button, "Beta");
+    host.CreatePane(button);
+    seen = Seen{};
+    HANDLE person = CreateThread(nullptr, 0, ChooseSecondRow, nullptr, 0, nullptr);
+    ClickAt(host.hwnd(), 50, 30);
+    WaitForSingleObject(person, 30000);
+    CloseHandle(person);
+    ControlHost::Pump(100);
+    EXPECT_EQ(*reinterpret_cast<int16_t*>(reinterpret_cast<uint8_t*>(button) + 96 + 32), 2);
+    EXPECT_EQ(seen.actions, 1);
+}
+
+TEST_F(AppearanceWindow, ACaptionsMnemonicBecomesTheAltShortcut) {
+    ControlHost host(200, 80);
+    ObjectInstance* button = host.New(Plugin("BevelButton"), 20, 20, 80, 24);
+    host.CreatePane(button);
+    StringRef plain(NewStringFromText("Fish &&Chips"));
+    Set(button, "Caption", reinterpret_cast<uint32_t>(plain.get()));
+    EXPECT_EQ(FindShortcut("Alt+C"), nullptr);
+    StringRef marked(NewStringFromText("&Save"));
+    Set(button, "Caption", reinterpret_cast<uint32_t>(marked.get()));
+    const Shortcut* shortcut = FindShortcut("Alt+S");
+    ASSERT_NE(shortcut, nullptr);
+    EXPECT_EQ(shortcut->pane, AsControl(button)->pane);
 }
