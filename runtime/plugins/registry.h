@@ -20,3 +20,12 @@ const void* FindPluginMethodRoutine(const void* owner, const char* declaration, 
 // A plug-in property of the owner by name: its getter or its setter.
 const void* FindPluginPropertyAccessor(const void* owner, const char* name, uint32_t length,
                                        bool setter);
+
+// The global methods, newest first: a 12-byte definition (routine,
+// assigning routine, declaration text) each.
+struct GlobalMethod {
+    GlobalMethod* next;
+    const uint32_t* definition;
+};
+const GlobalMethod* FirstGlobalMethod();
+void AddGlobalMethod(const uint32_t* definition);

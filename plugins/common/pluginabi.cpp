@@ -1,0 +1,5 @@
+#include "pluginabi.h"
+
+namespace plugin {
+Resolver resolver;
+}
