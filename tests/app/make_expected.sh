@@ -1,0 +1,20 @@
+#!/bin/bash
+# Writes the expected subsets of every case with subset.awk: the files that
+# the end-to-end tests compare byte for byte with what Tessel21.exe writes.
+# Each case folder holds corners (the four typed fields and the check box)
+# and data/ with its input files; the sample case reads the bundled data/.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+for case in "$here"/cases/*/; do
+    data="$case/data"
+    [ -d "$data" ] || data="$here/../../data"
+    eval "$(cat "$case/corners")"
+    mkdir -p "$case/expected"
+    for kind in apt nav fix; do
+        input="$data/$kind.dat"
+        [ -f "$input" ] || input=/dev/null
+        LC_ALL=C awk -v kind=$kind -v maxlat="$maxlat" -v minlat="$minlat" -v maxlon="$maxlon" \
+            -v minlon="$minlon" -v xpready="$xpready" -f "$here/subset.awk" "$input" \
+            > "$case/expected/new_$kind.dat"
+    done
+done
