@@ -56,6 +56,8 @@ function signed(v, places, decimals) {
 }
 # "0000;-0000": the sign only for a negative value
 function plain(v, places, decimals) { return v < 0 ? "-" digits(-v, places, decimals) : digits(v, places, decimals) }
+# "00", "000.000": one section without a sign, so a negative value loses it
+function magnitude(v, places, decimals) { return digits(v < 0 ? -v : v, places, decimals) }
 
 function inside(lat, lon) { return lat < north && south < lat && lon < east && west < lon }
 
@@ -88,8 +90,8 @@ kind == "apt" && NR > 2 {
         lat = cut($0, 4, 10) + 0; lon = cut($0, 15, 11) + 0
         if (first_lat == "") { first_lat = lat; first_lon = lon }
         runway_lines = runway_lines "10 " signed(lat, 2, 6) " " signed(lon, 3, 6) " " \
-                       plain(whole(cut($0, numberCol, 3)), 2, 0) " " cut($0, suffixCol, 2) \
-                       plain(cut($0, headingCol, 7) + 0, 3, 3) " " plain(whole(cut($0, 40, 6)), 6, 0) " " \
+                       magnitude(whole(cut($0, numberCol, 3)), 2, 0) " " cut($0, suffixCol, 2) \
+                       magnitude(cut($0, headingCol, 7) + 0, 3, 3) " " plain(whole(cut($0, 40, 6)), 6, 0) " " \
                        plain(whole(cut($0, 47, 5)), 4, 0) " " substr($0, codesCol) "\r\n"
     }
 }
