@@ -8,6 +8,7 @@
 
 struct StringObject;
 struct ClassRecord;
+struct PropertyDescriptor;
 
 // Every instance begins with this header; a root class's own fields start
 // right after it, at byte 24. The live-object list links all instances,
@@ -83,6 +84,7 @@ struct ClassRecord {
     ClassRecord* nextRecord;          // the list of all class records
     EventDeclaration* events;         // events this class declares, newest first
     void* extension;                  // what the plug-in host keeps for its classes
+    PropertyDescriptor* properties;   // in definition order (properties.h)
 };
 
 // --- class records (classes.cpp) ---
