@@ -2,7 +2,7 @@
 # classes and modules, the application class, its five windows and the
 # controls that carry event code; then its project items. The order of the
 # list is the class indexes of records.h and the window descriptions.
-        .include "tessel/imagedata.inc"
+        .include "tessel/classlist.inc"
 
         .data
         .balign 4
@@ -16,8 +16,8 @@ _ClassList:
         .long tessel, procWin, logoutWin, theButtClass, PushButton1Class      # 20 - 24
         .long PushButton2Class, Timer1Class                                   # 25 - 26
         .long 6                                   # project items, numbered from 1
-        .long MenuBarItem, SettingsItem, GlobItem, ConfigParserItem           # 1 - 4
-        .long SplashPictureItem, CanvasPictureItem                            # 5 - 6
+        .long _MenuBar, _Settings, GlobItem, ConfigParserItem                # 1 - 4
+        .long _SplashPicture, _CanvasPicture                                  # 5 - 6
 
         CLASS_REFERENCE Application, s_Application
         CLASS_REFERENCE Window, s_Window
@@ -150,8 +150,8 @@ _ClassList:
         MENU_HANDLERS 0
         CLASS_END
 
-# Project items: the menu bar and the settings block (menubar.s,
-# settings.s), the module instances, the two pictures (pictures.s).
+# Project items: the module instances here; the menu bar, the settings
+# block and the two pictures are encoded from imagedata.txt.
         .balign 4
 GlobItem:               .long 5, 15, _globModule
 ConfigParserItem:       .long 5, 16, _configParserModule
