@@ -19,12 +19,12 @@ void SetButtonCaption(Object* window, StringObject* control, StringObject* text)
     pushButtonTitleSetter(Control(window, control), 0, text);
 }
 
-bool IsBlankAt(StringObject* line, int position) {
+static bool IsBlankAt(StringObject* line, int position) {
     Str character(StringDBCSMid3(line, position, 1));
     return RuntimeStringCompare(character, TS(" ")) == 0 || RuntimeStringCompare(character, TS("\t")) == 0;
 }
 
-bool IsBlankOrEndLine(StringObject* line) {
+extern "C" bool IsBlankOrEndLine(StringObject* line) {
     int first = 1, last = StringDBCSLen(line);
     while (first <= last && IsBlankAt(line, first)) first++;
     while (last >= first && IsBlankAt(line, last)) last--;

@@ -53,6 +53,6 @@ void SetCaption(Object* window, StringObject* control, StringObject* text);
 void SetButtonCaption(Object* window, StringObject* control, StringObject* text);
 
 // A line that holds nothing but blanks, or the end line "99": no record.
-bool IsBlankOrEndLine(StringObject* line);
+extern "C" bool IsBlankOrEndLine(StringObject* line);
 
 } // namespace tessel21

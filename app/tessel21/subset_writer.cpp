@@ -1,4 +1,5 @@
 #include "subset_writer.h"
+#include "number_text.h"
 
 namespace tessel21 {
 namespace {
@@ -10,20 +11,11 @@ double FieldValue(Object* window, StringObject* name) {
     return StringVal(Str(editTextGetter(Control(window, name), 0)));
 }
 
-// The user's decimal separator as StringFormat writes it; empty when it
-// is ".".
-Str DecimalSeparator() {
-    Str sample(StringFormat(0.5, TS("0.0")));   // "0", the separator, "5"
-    Str separator(StringDBCSMid3(sample, 2, StringDBCSLen(sample) - 2));
-    if (RuntimeStringCompare(separator, TS(".")) == 0) return Str();
-    return separator;
-}
-
 } // namespace
 
 SubsetWriter::SubsetWriter(Object* mainWindow, RuntimeArray* records, StringObject* kindWord, int barScale)
     : main_(mainWindow), progress_(glob()->progressWindow), records_(records), kindWord_(kindWord),
-      barScale_(barScale), total_(RuntimeUBound(records)), separator_(DecimalSeparator()) {
+      barScale_(barScale), total_(RuntimeUBound(records)), separator_(DecimalSeparatorText()) {
     // The save dialog and the message box keep the main window disabled and
     // the yields take no messages, so the fields cannot change during a
     // save: they are read once.
@@ -78,13 +70,7 @@ void SubsetWriter::ShowProgress(int shown) {
 bool SubsetWriter::XPReady() const { return checkBoxValueGetter(Control(main_, TS("xpready")), 0); }
 
 Str SubsetWriter::Format(double value, StringObject* mask) const {
-    Str text(StringFormat(value, mask));
-    if (!separator_) return text;
-    int at = StringDBCSInStr(1, text, separator_);
-    if (at == 0) return text;
-    Str before(StringDBCSLeft(text, at - 1));
-    Str after(StringDBCSMid2(text, at + StringDBCSLen(separator_)));
-    return Join(before, TS("."), after);
+    return Str(FormatWithPoint(value, mask, separator_));
 }
 
 } // namespace tessel21

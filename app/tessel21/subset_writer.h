@@ -40,8 +40,8 @@ public:
     bool XPReady() const;
     void Close() { TextOutputStreamClose(stream_); }
 
-    // StringFormat under mask, always with "." as decimal separator, so the
-    // simulator can read the subset whatever the user's locale.
+    // StringFormat under mask, always with "." as decimal separator
+    // (number_text.h).
     Str Format(double value, StringObject* mask) const;
     Str Format(int value, StringObject* mask) const { return Format(IntToFP(value), mask); }
 

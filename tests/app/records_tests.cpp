@@ -178,3 +178,61 @@ TEST_F(ApplicationImage, AnUnknownVersionLeavesTheColumnsAsTheyWere) {
 }
 
 } // namespace
+
+namespace {
+
+std::string Called(ImageFixture* image, const char* routine, double value, const std::string& mask,
+                   StringObject* separator) {
+    using Routine = StringObject* (*)(double, StringObject*, StringObject*);
+    StringObject* maskText = NewText(mask);
+    StringObject* result = reinterpret_cast<Routine>((*image)[routine])(value, maskText, separator);
+    std::string text = Text(result);
+    RuntimeUnlockString(result);
+    RuntimeUnlockString(maskText);
+    return text;
+}
+
+TEST_F(ApplicationImage, BlankLinesAndTheEndLineMakeNoRecords) {
+    using Routine = bool (*)(StringObject*);
+    auto isBlankOrEnd = reinterpret_cast<Routine>((*image)["IsBlankOrEndLine"]);
+    const std::pair<const char*, bool> cases[] = {
+        {"", true}, {"   ", true}, {"\t ", true}, {"99", true}, {" 99  ", true},
+        {"9  52.333333    4.713889    -11    75      183.220      EHAM 18R IM", false},
+        {"999", false}, {"9", false}, {"99 end", false}, {" 52.510556    5.569722 ARTIP", false},
+    };
+    for (const auto& c : cases) {
+        StringObject* line = NewText(c.first);
+        EXPECT_EQ(isBlankOrEnd(line), c.second) << '"' << c.first << '"';
+        RuntimeUnlockString(line);
+    }
+}
+
+// The subsets' numbers keep "." under a locale whose decimal separator is
+// "," (run with the German locale; see CMakeLists.txt).
+class CommaLocale : public ApplicationImage {};
+
+TEST_F(CommaLocale, SubsetNumbersAreWrittenWithAPoint) {
+    using Separator = StringObject* (*)();
+    StringObject* separator = reinterpret_cast<Separator>((*image)["DecimalSeparatorText"])();
+    ASSERT_EQ(Text(separator), ",") << "the test runs under a decimal-comma locale";
+    const struct { double value; const char *mask, *text; } cases[] = {
+        {34.0953532, "+00.000000", "+34.095353"},
+        {-117.2348729, "+000.000000", "-117.234873"},
+        {70.204, "000.000", "070.204"},
+        {-5.25, "0000000.000;-0000000.000", "-0000005.250"},
+        {-11, "0000;-0000", "-0011"},
+        {0, "+00.000000", "00.000000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Called(image, "FormatWithPoint", c.value, c.mask, separator), c.text) << c.mask;
+    RuntimeUnlockString(separator);
+}
+
+TEST_F(ApplicationImage, UnderAPointLocaleTheSeparatorIsLeftAlone) {
+    using Separator = StringObject* (*)();
+    StringObject* separator = reinterpret_cast<Separator>((*image)["DecimalSeparatorText"])();
+    EXPECT_EQ(separator, nullptr);
+    EXPECT_EQ(Called(image, "FormatWithPoint", 34.0953532, "+00.000000", separator), "+34.095353");
+}
+
+} // namespace
