@@ -23,7 +23,7 @@ StringObject* VersionLabel(int code) {
 extern "C" void getAptData(InitWin* window) {
     Object* self = reinterpret_cast<Object*>(window);
     DataFileReader reader(window, TS("/data/apt.dat"), &window->aptFile);
-    if (!reader.Found()) {
+    if (!reader.Found() || !reader.Open()) {
         RuntimeMsgBox(TS("apt.dat not found! I need this files to be in my <\\data> folder."));
         window->aptOK = false;
         return;

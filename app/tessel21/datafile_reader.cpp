@@ -35,14 +35,18 @@ extern "C" bool IsBlankOrEndLine(StringObject* line) {
 DataFileReader::DataFileReader(InitWin* window, StringObject* relativePath, Object** fileProperty)
     : window_(reinterpret_cast<Object*>(window)) {
     Str folder(fileAbsolutePathGetter(glob()->appFolder, 0));
-    Obj item(RuntimeGetFolderItem(Join(folder, relativePath)));
-    Store(*fileProperty, item);
-    if (!item || !fileExistsGetter(item, 0)) return;
+    item_ = Obj(RuntimeGetFolderItem(Join(folder, relativePath)));
+    Store(*fileProperty, item_);
+    found_ = item_ && fileExistsGetter(item_, 0);
+}
+
+bool DataFileReader::Open() {
     RuntimeShowWindow(window_);
-    stream_ = FolderItemOpenTextFile(item);
-    if (!stream_) return;
+    stream_ = FolderItemOpenTextFile(item_);
+    if (!stream_) return false;
     Str first(TextInputStreamReadLine(stream_));
     formRefresh(window_);
+    return true;
 }
 
 DataFileReader::~DataFileReader() { RuntimeUnlockObject(stream_); }

@@ -19,13 +19,16 @@ public:
     DataFileReader(InitWin* window, StringObject* relativePath, Object** fileProperty);
     ~DataFileReader();
 
-    // False when the file is missing (or cannot be opened); the reader then
-    // shows its own message and ends.
-    bool Found() const { return stream_ != nullptr; }
+    // False when the file is missing; the reader then shows its own message
+    // and ends.
+    bool Found() const { return found_; }
+    // Shows the window, opens the file, skips line 1 and redraws. False when
+    // the file cannot be opened: the reader then ends as for a missing one.
+    bool Open();
 
-    // Shows the window, skips line 1, redraws, and reads the version line:
-    // the first row whose token stands after the line's first character,
-    // else the newer-version message and fallbackCode.
+    // Reads the version line: the first row whose token stands after the
+    // line's first character, else the newer-version message and
+    // fallbackCode.
     int ReadVersion(const VersionRow* rows, int count, int fallbackCode);
 
     bool AtEnd() const { return TextInputStreamEOF(stream_, 0); }
@@ -42,6 +45,8 @@ public:
 
 private:
     Object* window_;
+    Obj item_;
+    bool found_ = false;
     Object* stream_ = nullptr;
     int lines_ = 0;
     int progress_ = 0;

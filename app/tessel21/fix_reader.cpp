@@ -11,11 +11,11 @@ extern "C" void getFixDat(InitWin* window) {
     progressMaximumSetter(bar, 0, 30);
     progressValueSetter(bar, 0, 0);
     DataFileReader reader(window, TS("/data/fix.dat"), &window->fixFile);
-    if (!reader.Found()) {
+    if (reader.Found()) SetCaption(self, TS("taskText"), TS("Now reading the fixpoint data..."));
+    if (!reader.Found() || !reader.Open()) {
         RuntimeMsgBox(TS("fix.dat not found! Proceeding without the fix point data."));
         return;
     }
-    SetCaption(self, TS("taskText"), TS("Now reading the fixpoint data..."));
     // every version is cut alike: the version only decides the message
     const VersionRow versions[] = {
         {TS("FixXP 2.26"), 226}, {TS("FixXP 2.32"), 232}, {TS("FixXP 2.35"), 235},

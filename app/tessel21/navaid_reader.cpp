@@ -42,12 +42,12 @@ extern "C" void getNavData(InitWin* window) {
     progressMaximumSetter(bar, 0, 30);
     progressValueSetter(bar, 0, 0);
     DataFileReader reader(window, TS("/data/nav.dat"), &window->navFile);
-    if (!reader.Found()) {
+    if (reader.Found()) SetCaption(self, TS("taskText"), TS("Now reading the nav.dat data..."));
+    if (!reader.Found() || !reader.Open()) {
         RuntimeMsgBox(TS("nav.dat not found! I need this files to be in my <\\data>  folder."));
         window->navOK = false;
         return;
     }
-    SetCaption(self, TS("taskText"), TS("Now reading the nav.dat data..."));
     const VersionRow versions[] = {
         {TS("NavXP51 2.25"), 225}, {TS("NavXP51 2.26"), 226}, {TS("NavXP51 2.32"), 232},
         {TS("NavXP51 2.35"), 235}, {TS("NavXP51 2.38"), 238}, {TS("NavXP51 2.45"), 245},

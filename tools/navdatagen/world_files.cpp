@@ -34,8 +34,9 @@ std::string Name(Random& random, int words) {
         int syllables = 2 + random.Below(2);
         for (int s = 0; s < syllables; s++) text += kSyllables[random.Below(26)];
     }
+    // capitals only at the start of each word
     for (size_t i = 1; i < text.size(); i++)
-        if (text[i - 1] != ' ') text[i] = static_cast<char>(text[i] - 'A' + 'a');
+        if (text[i - 1] != ' ' && text[i] != ' ') text[i] = static_cast<char>(text[i] - 'A' + 'a');
     return text;
 }
 
