@@ -1,5 +1,6 @@
 #include "session.h"
 #include "desktop.h"
+#include "screenshot.h"
 #include "testfiles.h"
 
 namespace {
@@ -28,6 +29,12 @@ void TypeInto(HWND window, int left, int top, const std::string& text) {
     desktop::Type(text);
 }
 
+void Picture(const SessionPlan& plan, HWND window, const char* name) {
+    if (plan.pictureFolder.empty() || !window) return;
+    Sleep(300);   // the window's first paint
+    SaveWindowPicture(window, plan.pictureFolder + "\\" + name + ".bmp");
+}
+
 bool IsDefaultButton(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
 
 bool WaitForDefault(HWND button, DWORD timeoutMs) {
@@ -40,6 +47,7 @@ void Drive(const SessionPlan& plan, DWORD processId, HANDLE process, DialogAnswe
            SessionResult& result) {
     HWND splash = desktop::WaitForWindow(processId, "Airport Tessel 2.1");
     if (!splash) return;
+    Picture(plan, splash, "1-splash");
     desktop::Click(splash);
 
     HWND start = desktop::WaitForWindow(processId, "Airport Tessel");
@@ -50,6 +58,7 @@ void Drive(const SessionPlan& plan, DWORD processId, HANDLE process, DialogAnswe
         proceed = desktop::ChildWithText(start, "Proceed");
     if (!proceed) return;
     Sleep(500);   // the readers' last redraw
+    Picture(plan, start, "2-start");
     for (const Place& place : kStartTexts)
         if (HWND text = desktop::ChildAt(start, place.left, place.top))
             result.startTexts[place.name] = desktop::TextOf(text);
@@ -63,10 +72,12 @@ void Drive(const SessionPlan& plan, DWORD processId, HANDLE process, DialogAnswe
     TypeInto(main, 20, 237, plan.minlat);
     TypeInto(main, 60, 237, plan.minlon);
     if (plan.xpready) desktop::Click(desktop::ChildWithText(main, "Make it XP ready"));
+    Picture(plan, main, "3-main");
 
     dialogs.PlanSaves(plan.saves);
     HWND done = desktop::ChildWithText(main, "Done");
     desktop::Click(desktop::ChildWithText(main, "Save subset"));
+    Picture(plan, desktop::WaitForWindow(processId, "wait a moment...", 10000), "4-progress");
     if (!done || !WaitForDefault(done, 600000)) return;   // the save has ended: Return now means Done
 
     if (plan.pressReturnForDone) {
@@ -81,6 +92,7 @@ void Drive(const SessionPlan& plan, DWORD processId, HANDLE process, DialogAnswe
     }
     HWND farewell = desktop::WaitForWindow(processId, "Thanks & bye", 20000);
     if (!farewell) return;
+    Picture(plan, farewell, "5-farewell");
     DWORD shown = GetTickCount();
     if (plan.clickFarewell) desktop::Click(farewell);
     if (WaitForSingleObject(process, 20000) == WAIT_OBJECT_0) {

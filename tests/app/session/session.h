@@ -16,6 +16,7 @@ struct SessionPlan {
     std::vector<std::string> saves;      // the three save answers: path, or "" to cancel
     bool pressReturnForDone = true;      // after a save Return presses "Done"
     bool clickFarewell = false;          // else the farewell timer ends the program
+    std::string pictureFolder;           // when set: a .bmp of each window as it is met
 };
 
 struct SessionResult {
