@@ -83,6 +83,12 @@ struct InitWin {
     Object* fixFile;
 };
 
+// The instance sizes that the class descriptors of classes.s state.
+static_assert(sizeof(Apt) == 48 && sizeof(Rwy) == 72 && sizeof(Nav) == 72 && sizeof(Fix) == 48,
+              "record sizes of classes.s");
+static_assert(sizeof(Glob) == 48 && sizeof(ConfigParser) == 76 && sizeof(InitWin) == 140,
+              "module and window sizes of classes.s");
+
 // The module instances: slots in the image's data that the runtime fills
 // at start.
 extern "C" Object* globModule;
