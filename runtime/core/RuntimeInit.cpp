@@ -81,6 +81,7 @@ extern "C" void RuntimeInit(const uint32_t* classList) {
     SetStackLimit(reinterpret_cast<uintptr_t>(__builtin_frame_address(0)) - kStackAllowance);
     ResolveDeferredLinks();
     BuildClassTable(classList);
+    ResetUserInterface();
     ClassRecord* applicationClass = FindDescendantClass(ApplicationClass());
     ProcessProjectItemsOf(classList);
     bool framed = RunsInMdiMode();

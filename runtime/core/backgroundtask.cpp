@@ -39,3 +39,5 @@ extern "C" void RuntimeBackgroundTask() {
     RunDuePeriodicTasks();
     lastBackgroundTick = GetTickCount();
 }
+
+extern "C" void DisableAutoWaitCursor() { DisableAutomaticWaitCursor(); }

@@ -34,6 +34,16 @@ void RemovePeriodicTask(PeriodicTask* task) {
 
 bool HasPeriodicTasks() { return firstTask != nullptr; }
 
+uint32_t TicksUntilNextPeriodicTask() {
+    uint32_t now = RuntimeTicks(), soonest = UINT32_MAX;
+    for (PeriodicTask* task = firstTask; task; task = task->next) {
+        uint32_t waited = now - task->lastRun;
+        uint32_t left = waited >= task->period ? 0 : task->period - waited;
+        if (left < soonest) soonest = left;
+    }
+    return firstTask ? soonest : 0;
+}
+
 void RunDuePeriodicTasks() {
     for (PeriodicTask* task = firstTask; task; task = nextToVisit) {
         nextToVisit = task->next;

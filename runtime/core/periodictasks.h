@@ -21,6 +21,8 @@ void AddPeriodicTask(PeriodicTask* task);
 // Safe while the tasks run, also for the running task itself.
 void RemovePeriodicTask(PeriodicTask* task);
 bool HasPeriodicTasks();
+// Ticks until the first task is due (0 when one is due now).
+uint32_t TicksUntilNextPeriodicTask();
 
 // Runs every task whose period has passed since its last run.
 void RunDuePeriodicTasks();

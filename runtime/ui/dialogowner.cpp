@@ -1,5 +1,13 @@
-// The dialog owner. The runtime has no windows of its own yet (they come with
-// the window subsystem), so there is never an owner to choose.
+// The dialog owner: the window that owns modal windows, message boxes and
+// file dialogs.
 #include "dialogowner.h"
+#include "uistate.h"
+#include "windowlist.h"
 
-HWND DialogOwner() { return nullptr; }
+HWND DialogOwner() {
+    if (!ModalStackEmpty()) return NewestVisibleModal();
+    if (gUI.mdiMode) return gUI.frame;
+    for (RuntimeWindow* window = gUI.windows; window; window = window->nextWindow)
+        if (window->object && AsWindow(window->object)->frame == 0) return window->hwnd;
+    return nullptr;
+}

@@ -90,6 +90,9 @@ LRESULT Pane::Notify(UINT, WPARAM, LPARAM) { return 0; }
 bool Pane::KeepsArrowKeys() { return false; }
 bool Pane::KeepsTab() { return false; }
 bool Pane::TakesReturn() { return false; }
+bool Pane::IsDefaultButton() { return false; }
+bool Pane::IsCancelButton() { return false; }
+void Pane::ActivateShortcut() {}
 void Pane::Idle() {}
 void Pane::EnableMenuItems() {}
 bool Pane::HandleMenuCommand(ObjectInstance*) { return false; }

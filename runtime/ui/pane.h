@@ -55,6 +55,11 @@ public:
     virtual bool KeepsArrowKeys();                  // rich-edit, tab control, scroll bar, slider
     virtual bool KeepsTab();                        // a rich-edit field that accepts tabs
     virtual bool TakesReturn();
+    // Return and Escape push the window's default and cancel buttons; a
+    // shortcut (a mnemonic) activates its pane when it is enabled and visible.
+    virtual bool IsDefaultButton();
+    virtual bool IsCancelButton();
+    virtual void ActivateShortcut();                // push, or fire AcceleratorKey
     // The focus pane's share of the loop's idle work and of the menus.
     virtual void Idle();
     virtual void EnableMenuItems();

@@ -15,3 +15,7 @@ void SetDefaultControlFonts();
 // application's name; shown at the end of the initialisation.
 void CreateFrameWindow(const char* caption);
 void ShowFrameWindow();
+
+// Closes what an earlier image left (windows, menu bar, frame window):
+// RuntimeInit runs it before it reads the image's project items.
+void ResetUserInterface();

@@ -101,6 +101,7 @@ struct RuntimeWindow {
     bool active;
     bool mdiChild;
     bool isMainWindow;             // outside MDI mode: carries the menu bar
+    bool created;                  // its native window exists: size and move events count
     ObjectInstance* object;        // the Window object; one reference held
     ObjectInstance** slot;         // the implicit-instance slot, or null
     Pane* firstPane;               // the control panes, in creation order
