@@ -26,7 +26,8 @@ struct ControlFields {
 static_assert(sizeof(ControlFields) == 64, "Control fields");
 
 // RectControl fields; every visible control derives from it. A control's own
-// fields begin at kRectControlSize (plug-in controls put their data there).
+// fields begin at kRectControlSize, 92; a plug-in control keeps one word of
+// the plug-in host there and its own data at 96.
 struct RectControlFields {
     ControlFields control;
     uint8_t visible;               // 64
@@ -38,9 +39,9 @@ struct RectControlFields {
     uint8_t lockBottom;            // 70
     uint8_t reserved71;
     Bounds bounds;                 // 72: client coordinates of the window
-    uint32_t reserved80[4];        // 80..95
+    uint32_t reserved80[3];        // 80..91: the runtime's own words
 };
-static_assert(sizeof(RectControlFields) == 96, "RectControl fields");
+static_assert(sizeof(RectControlFields) == 92, "RectControl fields");
 constexpr uint32_t kRectControlSize = sizeof(RectControlFields);
 constexpr int32_t kNoIndex = static_cast<int32_t>(0x80000000);
 

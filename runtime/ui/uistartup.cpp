@@ -1,6 +1,7 @@
 // The user interface's share of the initialisation.
 #include "uistartup.h"
 #include "controlbase.h"
+#include "controlclasses.h"
 #include "graphics.h"
 #include "menuitems.h"
 #include "windowevents.h"
@@ -44,6 +45,7 @@ void RegisterUserInterfaceClasses() {
     RegisterControlBaseClasses();
     RegisterMenuItemClasses();
     RegisterGraphicsClass();
+    RegisterControlClasses();
 }
 
 void SetDefaultControlFonts() {}
