@@ -104,6 +104,12 @@ HWND WaitForChildWithText(HWND parent, const std::string& text, DWORD timeoutMs)
     return nullptr;
 }
 
+bool HasFocus(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus == window;
+}
+
 void ClickAt(HWND window, int x, int y) {
     POINT at{x, y};
     ClientToScreen(window, &at);
@@ -129,6 +135,16 @@ void Type(const std::string& text) {
         if (shift) SendKey(VK_SHIFT, true);
     }
     Sleep(100);
+}
+
+void TypeInto(HWND control, const std::string& text) {
+    for (char c : text) {
+        // the character alone: a posted key-down would be translated into a
+        // second one by the program's loop
+        UINT scan = MapVirtualKeyA(LOBYTE(VkKeyScanA(c)), 0);
+        PostMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1 | scan << 16);
+    }
+    Sleep(200);
 }
 
 } // namespace desktop

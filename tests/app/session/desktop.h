@@ -27,10 +27,17 @@ HWND ChildAt(HWND parent, int left, int top);
 // Waits until a child with that text exists, up to timeoutMs.
 HWND WaitForChildWithText(HWND parent, const std::string& text, DWORD timeoutMs = 60000);
 
+// Whether the window has the keyboard focus of its program.
+bool HasFocus(HWND window);
+
 // A left click at the middle of the window (or at x, y of its client area).
 void Click(HWND window);
 void ClickAt(HWND window, int x, int y);
 // Types the text into the focused control, key by key.
 void Type(const std::string& text);
+// Types the text into that control, key by key, as the keyboard's messages
+// reach it (for a control whose window the X server does not let have the
+// keyboard focus).
+void TypeInto(HWND control, const std::string& text);
 
 } // namespace desktop

@@ -25,8 +25,12 @@ void CopyData(const std::string& from, const std::string& to) {
 void TypeInto(HWND window, int left, int top, const std::string& text) {
     HWND field = desktop::ChildAt(window, left, top);
     if (!field) return;
+    // the first click into an inactive document window activates it; the
+    // field takes the keys once it has the caret
     desktop::Click(field);
-    desktop::Type(text);
+    if (!desktop::HasFocus(field)) desktop::Click(field);
+    if (desktop::HasFocus(field)) desktop::Type(text);
+    else desktop::TypeInto(field, text);
 }
 
 void Picture(const SessionPlan& plan, HWND window, const char* name) {
@@ -65,7 +69,9 @@ void Drive(const SessionPlan& plan, DWORD processId, HANDLE process, DialogAnswe
     desktop::Click(proceed);
 
     HWND main = desktop::WaitForWindow(processId, "Tessel Main");
-    if (!main) return;
+    // its controls show at the next turn of the program's event loop
+    if (!main || !desktop::WaitForChildWithText(main, "Save subset", 30000)) return;
+    Sleep(500);
     result.reachedMainWindow = true;
     TypeInto(main, 118, 69, plan.maxlat);
     TypeInto(main, 161, 69, plan.maxlon);
