@@ -2,6 +2,7 @@
 #include "desktop.h"
 #include "screenshot.h"
 #include "testfiles.h"
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +40,20 @@ void Picture(const SessionPlan& plan, HWND window, const char* name) {
     SaveWindowPicture(window, plan.pictureFolder + "\\" + name + ".bmp");
 }
 
+// "Proceed" comes with the navaid reader; the fix reader ends with its own
+// closing text, or with its not-found message.
+void WaitForReadingsEnd(HWND start, const DialogAnswerer& dialogs) {
+    const std::string noFixes = "fix.dat not found! Proceeding without the fix point data.";
+    for (DWORD begin = GetTickCount(); GetTickCount() - begin < 120000; Sleep(50)) {
+        HWND title = desktop::ChildAt(start, 13, 14);
+        std::vector<std::string> seen = dialogs.Messages();
+        if ((title && desktop::TextOf(title) == "Initialisation completed successfully!") ||
+            std::find(seen.begin(), seen.end(), noFixes) != seen.end())
+            break;
+    }
+    Sleep(500);   // the reader's last redraw
+}
+
 bool IsDefaultButton(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
 
 bool WaitForDefault(HWND button, DWORD timeoutMs) {
@@ -61,7 +76,7 @@ void Drive(const SessionPlan& plan, DWORD processId, HANDLE process, DialogAnswe
     while (!proceed && WaitForSingleObject(process, 50) == WAIT_TIMEOUT)
         proceed = desktop::ChildWithText(start, "Proceed");
     if (!proceed) return;
-    Sleep(500);   // the readers' last redraw
+    WaitForReadingsEnd(start, dialogs);
     Picture(plan, start, "2-start");
     for (const Place& place : kStartTexts)
         if (HWND text = desktop::ChildAt(start, place.left, place.top))
