@@ -133,12 +133,6 @@ void ConvertToDigits(double value, const SectionFacts& facts, DigitText& digits)
     digits.point = dot ? static_cast<uint32_t>(dot - text) : digits.exponentAt;
 }
 
-bool HasSignificantDigit(const DigitText& digits) {
-    for (uint32_t i = 0; i < digits.exponentAt; i++)
-        if (digits.At(i) != '0' && digits.At(i) != '.') return true;
-    return false;
-}
-
 // One formatting: the chosen section walked again with the digit text.
 class Formatter {
 public:
@@ -149,7 +143,7 @@ public:
         if (facts.grouping) thousands_ = UserThousandsSeparator();
     }
 
-    StringObject* Run(bool showImplicitSign);
+    StringObject* Run();
 
 private:
     void IntegerPlaceholder(uint8_t placeholder);
@@ -170,8 +164,7 @@ private:
     bool digitWritten_ = false;
 };
 
-StringObject* Formatter::Run(bool showImplicitSign) {
-    if (showImplicitSign) out_.Append('-');
+StringObject* Formatter::Run() {
     for (const uint8_t* p = section_.begin; p < section_.end;) {
         const uint8_t* next = AfterCharacter(p, section_.end);
         if (next - p == 2) { p = next; continue; }        // a two-byte character is dropped
@@ -261,7 +254,6 @@ extern "C" StringObject* StringFormat(double value, StringObject* mask) {
     whole.end = whole.begin + StringLength(mask);
     bool negative = false;
     bool positive = value > 0;
-    bool singleSection = true;
     Span section;
     if (CaseTableEqual(whole.begin, StringLength(mask), kScientificName, strlen(kScientificName))) {
         section = SpanOf(kScientificMask);                   // the sign stays in the digits
@@ -275,15 +267,13 @@ extern "C" StringObject* StringFormat(double value, StringObject* mask) {
         } else if (!positive) {
             chosen = sections >= 3 ? 3 : 1;
         }
-        singleSection = sections < 2;
         section = Section(whole, chosen);
     }
     SectionFacts facts = ScanSection(section);
     if (facts.percent) value *= 100;
     DigitText digits;
     ConvertToDigits(value, facts, digits);
-    // A negative number in a mask with no place for its sign still shows it,
-    // unless it rounds to nothing but zeros.
-    bool implicitSign = negative && singleSection && !facts.sign && HasSignificantDigit(digits);
-    return Formatter(section, facts, digits, negative, positive).Run(implicitSign);
+    // The sign shows only where the mask has a "+" or "-" for it: a negative
+    // number under a one-section mask without one is written as its magnitude.
+    return Formatter(section, facts, digits, negative, positive).Run();
 }

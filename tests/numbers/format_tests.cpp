@@ -68,11 +68,16 @@ TEST_F(PointLocale, SignsAndSections) {
         {0, "0;-0;nil", ""},
         {0, "0;(0)", "0"},
         {-2, "0;(0);zero", "(2)"},
-        // A negative number in a single section without a sign still shows it.
-        {-5, "0", "-5"},
-        {-141, "0000", "-0141"},
-        {-2.5, "00.0", "-02.5"},
-        {-0.0001, "0.00", "0.00"},         // but never on zeros alone
+        // A negative number in a single section without a sign loses it.
+        {-5, "0", "5"},
+        {-141, "0000", "0141"},
+        {-2.5, "00.0", "02.5"},
+        {-0.0001, "0.00", "0.00"},
+        {-117.2348729, "000.000000", "117.234873"},
+        // Masks with a negative section of their own keep it.
+        {-11, "0000;-0000", "-0011"},
+        {1157, "0000;-0000", "1157"},
+        {-5.25, "0000000.000;-0000000.000", "-0000005.250"},
     };
     ExpectFormats(cases);
 }

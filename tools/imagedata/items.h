@@ -11,3 +11,5 @@ DataItem ReadWindowDescription(SourceReader& in);
 DataItem ReadMenuBar(SourceReader& in);
 // picture <Label> file "<path>" [value <n>]
 DataItem ReadPicture(SourceReader& in, const std::string& sourceFolder);
+// settings <Label> { layout 1 charset 1 filetype ... message ... frame 1 name "..." }
+DataItem ReadSettings(SourceReader& in);

@@ -39,6 +39,10 @@
 // becomes project item kind 1: the kind word, the value (the picture's
 // Transparent flag, default 0) and the bitmap as a packed DIB (see
 // picture.cpp). Paths are relative to the source file's folder.
+//
+//   settings <Label> { layout 1 charset 1 filetype ... message ... frame 1 name "..." }
+//
+// becomes project item kind 4, the settings block (see settings_block.cpp).
 #include "items.h"
 #include <cstdio>
 #include <fstream>
@@ -64,7 +68,8 @@ std::vector<DataItem> ReadItems(const std::string& path) {
         if (in.Accept("window")) items.push_back(ReadWindowDescription(in));
         else if (in.Accept("menubar")) items.push_back(ReadMenuBar(in));
         else if (in.Accept("picture")) items.push_back(ReadPicture(in, FolderOf(path)));
-        else in.Fail(at, "expected window, menubar or picture");
+        else if (in.Accept("settings")) items.push_back(ReadSettings(in));
+        else in.Fail(at, "expected window, menubar, picture or settings");
         for (size_t i = 0; i + 1 < items.size(); i++)
             if (items[i].label == items.back().label) in.Fail(at, "the label is used twice");
     }
