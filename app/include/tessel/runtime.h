@@ -83,7 +83,7 @@ void TextOutputStreamClose(Object* stream);
 
 // The application, windows, controls and menus. Booleans are passed as
 // whole words with the value 0 or 1.
-void Win32InstallPlugins(const void* firstStoredPlugin);
+const void* Win32InstallPlugins(const void* firstStoredPlugin);
 int RuntimeRun();
 void ApplicationQuit();
 Object* RuntimeCreateWindow(const void* description, Object** implicitInstance, int unused);
