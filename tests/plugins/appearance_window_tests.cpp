@@ -16,6 +16,11 @@
 #include <string>
 #include <vector>
 
+// The control host's class list has a check box and a timer subclass with
+// Action handlers; this program places neither, so they do nothing.
+extern "C" void DescribedCheckBoxAction(ObjectInstance*) {}
+extern "C" void DescribedTimerAction(ObjectInstance*) {}
+
 namespace {
 
 // The stored record of apctl1.dll as an image holds it.
