@@ -46,12 +46,20 @@ fi
 # backports) is fast enough for that, the older qemu of Debian 12 is not.
 if ! runs_i386; then
     echo "setup: this kernel runs no i386 programs; installing qemu's user-mode emulator" >&2
+    release=$(. /etc/os-release && echo "$VERSION_CODENAME")
     backports=/etc/apt/sources.list.d/tessel-backports.list
-    if ! apt-cache policy qemu-user-static 2>/dev/null | grep -q bpo12; then
-        echo "deb http://deb.debian.org/debian bookworm-backports main" | $SUDO tee "$backports" >/dev/null
+    if ! apt-cache policy qemu-user-static 2>/dev/null | grep -q bpo; then
+        # From the mirror that this machine's apt already uses.
+        . "$(dirname "$0")/aptmirror.sh"
+        mirror=$(debian_mirror "$release")
+        if [ -z "$mirror" ]; then
+            echo "setup: no Debian package source for $release in the apt configuration" >&2
+            exit 1
+        fi
+        echo "deb $mirror $release-backports main" | $SUDO tee "$backports" >/dev/null
         $SUDO apt-get update -qq >/dev/null
     fi
-    $SUDO apt-get install -y -qq --no-install-recommends -t bookworm-backports qemu-user-static >/dev/null
+    $SUDO apt-get install -y -qq --no-install-recommends -t "$release-backports" qemu-user-static >/dev/null
     # Registered with flag F, the kernel keeps the binary it was given: drop
     # an older registration so that the new emulator is the one used.
     if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then

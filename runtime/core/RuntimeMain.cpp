@@ -109,13 +109,30 @@ void ShowLoadFailure(StringObject* message) {
 // The image could not be read whole. The system's own load would run into
 // unbound code later; telling the user now loses nothing.
 void ReportUnreadableImage(uint32_t offset) {
-    ShowLoadFailure(NewStringFromText(
-        offset ? "The application could not be loaded because its image is damaged."
-               : "The application could not be loaded because its files code1.dat, data1.dat, "
-                 "code2.dat and data2.dat could not be read."));
+    ShowLoadFailure(offset ? DamagedImageMessage()
+                           : NewStringFromText(
+                                 "The application could not be loaded because its files code1.dat, "
+                                 "data1.dat, code2.dat and data2.dat could not be read."));
+}
+
+// The first word of data1, relocated, is the entry routine. It must start
+// inside code1: anything else (no word, 0, a word left unrelocated or
+// relocated against data1, an address at or past the end of the code) would
+// send the call into memory that holds no code of the image.
+using EntryRoutine = void (*)();
+EntryRoutine FindEntryRoutine() {
+    if (gImage.data1Size < 4) return nullptr;
+    uint32_t entry;
+    memcpy(&entry, gImage.data1, 4);
+    uint32_t offset = entry - reinterpret_cast<uint32_t>(gImage.code1);
+    return offset < gImage.code1Size ? reinterpret_cast<EntryRoutine>(entry) : nullptr;
 }
 
 } // namespace
+
+StringObject* DamagedImageMessage() {
+    return NewStringFromText("The application could not be loaded because its image is damaged.");
+}
 
 bool RunLoadSequence() {
     uint32_t offset = FindImageOffset();
@@ -138,10 +155,12 @@ bool RunLoadSequence() {
     RelocateImageData(sections[kData2].bytes, sections[kData2].size);
     HeapFree(GetProcessHeap(), 0, sections[kData2].bytes);
 
-    if (gImage.data1Size < 4) return true;   // no entry routine to call
-    uint32_t entry;
-    memcpy(&entry, gImage.data1, 4);
-    if (entry) reinterpret_cast<void (*)()>(entry)();
+    EntryRoutine entry = FindEntryRoutine();
+    if (!entry) {
+        ShowLoadFailure(DamagedImageMessage());
+        return false;
+    }
+    entry();
     return true;
 }
 

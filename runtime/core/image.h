@@ -28,6 +28,11 @@ int ProcessEntry(HINSTANCE instance, const char* commandLine);
 // False when the image could not be loaded (the user has been told).
 bool RunLoadSequence();
 
+// The text shown for an image that cannot be run as it is stored (a new
+// string): cut short, or with links, records or an entry routine that lead
+// out of its code.
+StringObject* DamagedImageMessage();
+
 // Binds the image's code to its imports and applies its code fix-ups. On
 // failure *message receives the text to show (a new string).
 bool LinkImage(const uint8_t* code2, uint32_t size, StringObject** message);

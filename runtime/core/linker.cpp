@@ -27,8 +27,17 @@ struct DeferredLink {
     DeferredLink* next;
     StringObject* name;
     uint32_t chainHead;
+    uint32_t siteCount;
 };
 DeferredLink* deferredLinks;
+
+// One bit per byte of code1 while linking: the bytes of the call operands
+// that chains have reached. A chain that comes back to such an operand has
+// looped (or run into another chain) and ends there, so no operand is
+// written twice and no chain is followed for ever.
+uint8_t* claimedBytes;
+
+constexpr uint32_t kDamagedChain = 0xFFFFFFFF;
 
 // Called by the reporter routines of names the runtime does not have.
 void __cdecl ReportUnknownEntryPoint(const char* name) {
@@ -47,11 +56,39 @@ bool InsideCode(uint32_t offset) {
     return offset <= gImage.code1Size && gImage.code1Size - offset >= 4;
 }
 
-// Threads the routine's address into every call site of the chain: each site's
-// operand holds the offset of the next site, and becomes the distance from the
-// end of the operand to the routine.
-void BindChain(uint32_t head, const void* routine) {
-    for (uint32_t offset = head; offset != 0 && InsideCode(offset);) {
+bool Claimed(uint32_t offset) {
+    for (uint32_t at = offset; at < offset + 4; at++)
+        if (claimedBytes[at / 8] & (1u << at % 8)) return true;
+    return false;
+}
+
+void Claim(uint32_t offset) {
+    for (uint32_t at = offset; at < offset + 4; at++) claimedBytes[at / 8] |= uint8_t(1u << at % 8);
+}
+
+// Follows a chain from its head without changing it and claims its call
+// sites; the number of sites, or kDamagedChain when a link leads out of
+// code1 or into its last three bytes, or the head is a site that another
+// chain has claimed. Such a chain would leave call sites unbound that jump
+// wherever their offsets lead, so the image cannot run. A link back to a
+// claimed site ends the chain: every site up to it is bound.
+uint32_t ClaimChain(uint32_t head) {
+    if (head != 0 && InsideCode(head) && Claimed(head)) return kDamagedChain;
+    uint32_t count = 0;
+    for (uint32_t offset = head; offset != 0; offset = ReadWord(gImage.code1 + offset), count++) {
+        if (!InsideCode(offset)) return kDamagedChain;
+        if (Claimed(offset)) break;
+        Claim(offset);
+    }
+    return count;
+}
+
+// Threads the routine's address into the first count call sites of the chain
+// (as ClaimChain counted them): each site's operand holds the offset of the
+// next site, and becomes the distance from the end of the operand to the
+// routine.
+void BindChain(uint32_t head, uint32_t count, const void* routine) {
+    for (uint32_t offset = head; count > 0; count--) {
         uint8_t* site = gImage.code1 + offset;
         offset = ReadWord(site);
         WriteWord(site, reinterpret_cast<uint32_t>(routine) - reinterpret_cast<uint32_t>(site + 4));
@@ -111,7 +148,8 @@ HMODULE SharedLibraryModule(const char* name, uint32_t length) {
 }
 
 // "!X" library "!" routine: a routine exported by a dynamic library.
-bool BindLibraryRoutine(const char* text, uint32_t length, uint32_t head, StringObject** message) {
+bool BindLibraryRoutine(const char* text, uint32_t length, uint32_t head, uint32_t sites,
+                        StringObject** message) {
     const char* bang = static_cast<const char*>(memchr(text, '!', length));
     uint32_t libraryLength = bang ? static_cast<uint32_t>(bang - text) : 0;
     const char* routine = bang ? bang + 1 : text;
@@ -131,47 +169,52 @@ bool BindLibraryRoutine(const char* text, uint32_t length, uint32_t head, String
         *message = RoutineFailure(routineName, library.get());
         return false;
     }
-    BindChain(head, reinterpret_cast<const void*>(address));
+    BindChain(head, sites, reinterpret_cast<const void*>(address));
     return true;
 }
 
-void QueueDeferredLink(const char* name, uint32_t length, uint32_t head) {
+void QueueDeferredLink(const char* name, uint32_t length, uint32_t head, uint32_t sites) {
     DeferredLink* link = static_cast<DeferredLink*>(NewRuntimeRecord(sizeof(DeferredLink)));
-    *link = {deferredLinks, NewString(name, length), head};
+    *link = {deferredLinks, NewString(name, length), head, sites};
     deferredLinks = link;
 }
 
-void BindEntryPoint(const char* name, uint8_t length, uint32_t head) {
+void BindEntryPoint(const char* name, uint8_t length, uint32_t head, uint32_t sites) {
     char text[256];
     memcpy(text, name, length);
     text[length] = 0;
     const void* routine = LinkLookup(text);
-    if (!routine && head) routine = UnknownEntryPointReporter(name, length);
-    BindChain(head, routine);
+    if (!routine && sites) routine = UnknownEntryPointReporter(name, length);
+    BindChain(head, sites, routine);
 }
 
 bool LinkImport(const char* name, uint8_t length, uint32_t head, StringObject** message) {
+    uint32_t sites = ClaimChain(head);
+    if (sites == kDamagedChain) {
+        *message = DamagedImageMessage();
+        return false;
+    }
     if (length >= 2 && name[0] == '!' && name[1] == 'X')
-        return BindLibraryRoutine(name + 2, length - 2u, head, message);
+        return BindLibraryRoutine(name + 2, length - 2u, head, sites, message);
     if (length >= 1 && name[0] == '!')
-        QueueDeferredLink(name + 1, length - 1u, head);
+        QueueDeferredLink(name + 1, length - 1u, head, sites);
     else
-        BindEntryPoint(name, length, head);
+        BindEntryPoint(name, length, head, sites);
     return true;
 }
 
-} // namespace
+void ApplyCodeFixup(uint32_t offset) {
+    if (InsideCode(offset))
+        WriteWord(gImage.code1 + offset,
+                  ReadWord(gImage.code1 + offset) + reinterpret_cast<uint32_t>(gImage.data1));
+}
 
-bool LinkImage(const uint8_t* code2, uint32_t size, StringObject** message) {
-    *message = nullptr;
+bool LinkRecords(const uint8_t* code2, uint32_t size, StringObject** message) {
     for (uint32_t at = 0; at < size;) {
         uint8_t type = code2[at++];
         if (type == kCodeFixup && size - at >= 4) {
-            uint32_t offset = ReadWord(code2 + at);
+            ApplyCodeFixup(ReadWord(code2 + at));
             at += 4;
-            if (InsideCode(offset))
-                WriteWord(gImage.code1 + offset,
-                          ReadWord(gImage.code1 + offset) + reinterpret_cast<uint32_t>(gImage.data1));
         } else if (type == kImport && size - at >= 5 && size - at - 5 >= code2[at + 4]) {
             uint32_t head = ReadWord(code2 + at);
             uint8_t length = code2[at + 4];
@@ -179,10 +222,29 @@ bool LinkImage(const uint8_t* code2, uint32_t size, StringObject** message) {
             at += 5u + length;
             if (!LinkImport(name, length, head, message)) return false;
         } else if (type == kCodeFixup || type == kImport) {
-            break;   // a record cut off by the end of the section
+            // A record cut off by the end of the section: its call sites or
+            // its fix-up would stay undone, and the code would run into them.
+            *message = DamagedImageMessage();
+            return false;
         }
     }
     return true;
+}
+
+} // namespace
+
+bool LinkImage(const uint8_t* code2, uint32_t size, StringObject** message) {
+    *message = nullptr;
+    uint32_t claimedSize = gImage.code1Size / 8 + 1;
+    claimedBytes = static_cast<uint8_t*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, claimedSize));
+    if (!claimedBytes) {
+        *message = DamagedImageMessage();
+        return false;
+    }
+    bool linked = LinkRecords(code2, size, message);
+    HeapFree(GetProcessHeap(), 0, claimedBytes);
+    claimedBytes = nullptr;
+    return linked;
 }
 
 namespace {
@@ -221,7 +283,7 @@ const void* ResolveDeferredName(const char* text, uint32_t length) {
 void ResolveDeferredLinks() {
     while (DeferredLink* link = deferredLinks) {
         deferredLinks = link->next;
-        BindChain(link->chainHead,
+        BindChain(link->chainHead, link->siteCount,
                   ResolveDeferredName(StringText(link->name), StringLength(link->name)));
         RuntimeUnlockString(link->name);
         DeleteRuntimeRecord(link);

@@ -30,7 +30,9 @@ void RelocateImageData(const uint8_t* data2, uint32_t byteCount) {
     uint32_t codeBase = reinterpret_cast<uint32_t>(gImage.code1);
     uint32_t dataBase = reinterpret_cast<uint32_t>(gImage.data1);
     uint32_t cursor = 0;
-    for (uint32_t i = 0; i + 1 < byteCount; i += 2) {
+    // Past the end of data1 nothing can be relocated any more; stopping there
+    // also keeps long runs of skips from wrapping the cursor back into data1.
+    for (uint32_t i = 0; i + 1 < byteCount && cursor < gImage.data1Size; i += 2) {
         uint16_t word = static_cast<uint16_t>(data2[i] | data2[i + 1] << 8);
         uint32_t count = (word & 0x01FFu) + 1;
         if (IsSkip(word))

@@ -23,6 +23,12 @@ std::string RelocationWords(std::initializer_list<uint16_t> words) {
     for (uint16_t word : words) bytes += {char(word & 0xFF), char(word >> 8)};
     return bytes;
 }
+std::string Repeated(const std::string& bytes, size_t times) {
+    std::string all;
+    all.reserve(bytes.size() * times);
+    for (size_t i = 0; i < times; i++) all += bytes;
+    return all;
+}
 std::string ImportRecord(uint32_t head, const std::string& name) {
     return "\x01" + Word(head) + char(name.size()) + name;
 }
@@ -96,6 +102,43 @@ TEST_F(ComposedImage, UnknownRecordBytesArePassedOverOneByOne) {
     uint32_t before = CodeWord(8);
     ASSERT_TRUE(Link(std::string("\x07\x00\x09", 3) + FixupRecord(8)));
     EXPECT_EQ(CodeWord(8), before + reinterpret_cast<uint32_t>(data.data()));
+}
+
+TEST_F(ComposedImage, LoopingChainsEndWithEverySiteBound) {
+    // 1 -> 12 -> 30 -> back to 12; 40 -> itself.
+    uint32_t head = Chain({1, 12, 30});
+    uint32_t back = 12, self = 40;
+    std::memcpy(&code[30], &back, 4);
+    std::memcpy(&code[40], &self, 4);
+    ASSERT_TRUE(Link(ImportRecord(head, "RuntimeAddString") + ImportRecord(40, "RuntimeMsgBox")));
+    uint32_t join = reinterpret_cast<uint32_t>(LinkLookup("RuntimeAddString"));
+    for (uint32_t site : {1u, 12u, 30u}) EXPECT_EQ(CallTarget(site), join) << site;
+    EXPECT_EQ(CallTarget(40), reinterpret_cast<uint32_t>(LinkLookup("RuntimeMsgBox")));
+}
+
+TEST_F(ComposedImage, ChainsLeavingTheCodeAndRecordsCutOffAreDamage) {
+    const std::string damaged = "The application could not be loaded because its image is damaged.";
+    uint32_t linkOut = Chain({4, 20}), outside = 70, taken = Chain({8});
+    std::memcpy(&code[20], &outside, 4);
+    struct Case {
+        const char* name;
+        std::string code2;
+    } cases[] = {
+        {"head at the end of code", ImportRecord(64, "RuntimeAddString")},
+        {"head in the last three bytes", ImportRecord(61, "RuntimeAddString")},
+        {"deferred head outside", ImportRecord(0xFFFFFFF0, "!G!Value")},
+        {"library head outside", ImportRecord(100, "!Xkernel32.dll!lstrlenA")},
+        {"link outside", ImportRecord(linkOut, "RuntimeAddString")},
+        {"head taken by an earlier chain",
+         ImportRecord(taken, "RuntimeAddString") + ImportRecord(taken, "RuntimeMsgBox")},
+        {"fix-up cut off", FixupRecord(8).substr(0, 4)},
+        {"import cut off in its name", ImportRecord(0, "RuntimeAddString").substr(0, 9)},
+        {"import cut off before its length", ImportRecord(0, "RuntimeAddString").substr(0, 5)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(Link(c.code2)) << c.name;
+        EXPECT_EQ(failure, damaged) << c.name;
+    }
 }
 
 TEST_F(ComposedImage, CodeFixupsAddTheDataAddressOncePerRecord) {
@@ -206,7 +249,13 @@ INSTANTIATE_TEST_SUITE_P(
                        RelocationWords({0x4400, 0x0000, 0xF000, 0x4800, 0x4200}), {{0, 'd'}}},
         RelocationCase{"OddByteCountIgnoresTheLastByte", RelocationWords({0x4200}) + "\x40",
                        {{0, 'd'}}},
-        RelocationCase{"RunStopsAtTheEndOfData", RelocationWords({0x803B, 0x43FF}), {{60, 'd'}}}),
+        RelocationCase{"RunStopsAtTheEndOfData", RelocationWords({0x803B, 0x43FF}), {{60, 'd'}}},
+        // Skips of 4 GiB - 4 bytes in all after the first word: a 32-bit
+        // cursor would wrap back to 0 and relocate word 0 a second time.
+        RelocationCase{"SkipsAddingUpPast4GiBTouchNothingTwice",
+                       RelocationWords({0x4200}) + Repeated(RelocationWords({0x8FFF}), 1048575) +
+                           RelocationWords({0x8FFB, 0x4200, 0x4000}),
+                       {{0, 'd'}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProjectResources, IndexInDevelopmentFileFindsEachResource) {
