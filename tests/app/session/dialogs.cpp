@@ -84,7 +84,12 @@ void DialogAnswerer::AnswerMessageBox(HWND box) {
 
 void DialogAnswerer::AnswerSaveDialog(HWND dialog, HWND nameField) {
     SeenSaveDialog seen;
-    seen.defaultName = desktop::TextOf(nameField);
+    // The field belongs to another process: GetWindowText would give only
+    // its caption, so the text is asked for with the message itself.
+    char name[MAX_PATH] = "";
+    SendMessageTimeoutA(nameField, WM_GETTEXT, sizeof name, reinterpret_cast<LPARAM>(name),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    seen.defaultName = name;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (!saves_.empty()) {

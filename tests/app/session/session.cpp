@@ -113,9 +113,11 @@ void Drive(const SessionPlan& plan, DWORD processId, HANDLE process, DialogAnswe
     }
     HWND farewell = desktop::WaitForWindow(processId, "Thanks & bye", 20000);
     if (!farewell) return;
-    Picture(plan, farewell, "5-farewell");
+    // a click must end the program long before the window's own timer does,
+    // so nothing may come between finding the window and clicking it
     DWORD shown = GetTickCount();
     if (plan.clickFarewell) desktop::Click(farewell);
+    else Picture(plan, farewell, "5-farewell");
     if (WaitForSingleObject(process, 20000) == WAIT_OBJECT_0) {
         result.ended = true;
         result.farewellMs = GetTickCount() - shown;
