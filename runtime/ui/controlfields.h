@@ -13,7 +13,7 @@
 
 struct StringObject;
 
-// The font specification in the order of push buttons, check boxes and edit
+// The font description in the order of push buttons, check boxes and edit
 // fields; the static text keeps its own order (StaticTextFields). Packed: a
 // check box's value follows its last byte directly.
 struct __attribute__((packed)) ButtonFontFields {
@@ -22,9 +22,9 @@ struct __attribute__((packed)) ButtonFontFields {
     uint8_t bold, italic, underline;
 };
 
-static_assert(sizeof(ButtonFontFields) == 9, "a packed font specification");
+static_assert(sizeof(ButtonFontFields) == 9, "a packed font description");
 
-// The font record of such a specification.
+// The font record of such a description.
 inline FontSpec FontSpecOf(const ButtonFontFields& font) {
     return FontSpec{font.textFont, font.bold, font.italic, font.underline, font.textSize};
 }

@@ -1,6 +1,6 @@
-// Fonts of the text-bearing controls. A font specification becomes a Windows
+// Fonts of the text-bearing controls. A font description becomes a Windows
 // font through a cache that counts the uses of each font it made, so that
-// controls with the same specification share one GDI object.
+// controls with the same font description share one GDI object.
 #pragma once
 #include <windows.h>
 #include <cstdint>
@@ -11,7 +11,7 @@ struct StringObject;
 // (FontCharacterSet, core/settings.h).
 
 // The record handed to font creation, in the static text's field order; the
-// other controls convert their specification into it.
+// other controls convert their font fields into it.
 struct FontSpec {
     StringObject* textFont;
     uint8_t bold, italic, underline;
@@ -24,8 +24,8 @@ struct FontSpec {
 // ignored); any other name is used as it is.
 const char* MappedFaceName(const char* face);
 
-// A font of the specification, with one more use counted; the same handle
-// for a matching specification (face name compared ignoring case).
+// The font of the description, with one more use counted; the same handle
+// for a matching description (face name compared ignoring case).
 HFONT AcquireFont(const FontSpec& spec);
 // Counts one use less; the last use deletes the font. Null is allowed.
 void ReleaseFont(HFONT font);

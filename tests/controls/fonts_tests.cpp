@@ -26,7 +26,7 @@ TEST(FaceNames, StoredNamesMapToWindowsFacesIgnoringCase) {
     for (const auto& c : cases) EXPECT_STREQ(MappedFaceName(c.stored), c.windows) << c.stored;
 }
 
-TEST(FontCache, MakesTheFontOfTheSpecification) {
+TEST(FontCache, MakesTheFontOfTheDescription) {
     StringRef face(NewStringFromText("Helvetica"));
     FontSpec spec = {face.get(), 1, 1, 0, 13};
     HFONT font = AcquireFont(spec);
@@ -51,7 +51,7 @@ TEST(FontCache, MakesTheFontOfTheSpecification) {
     ReleaseFont(font);
 }
 
-TEST(FontCache, SharesOneFontPerSpecificationAndCountsItsUses) {
+TEST(FontCache, SharesOneFontPerDescriptionAndCountsItsUses) {
     StringRef lower(NewStringFromText("courier")), upper(NewStringFromText("COURIER"));
     const int before = CachedFontCount();
     HFONT first = AcquireFont(FontSpec{lower.get(), 0, 0, 0, 12});

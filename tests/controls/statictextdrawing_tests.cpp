@@ -1,6 +1,6 @@
 // The static text's drawing, compared pixel for pixel with a reference that
 // the test draws itself with GDI from the rules: the font of the
-// specification, the baseline of a vertically centred line, one line per
+// font description, the baseline of a vertically centred line, one line per
 // break, the alignment, and the colour with its inactive tone.
 #include <gtest/gtest.h>
 #include "pixels.h"
